@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: native unit tests, the fuzz targets for a short while,
+# and the Windows build's tests and end-to-end scenarios under Wine on a private Xvfb display.
+# Exits non-zero when any test fails.
+set -uo pipefail
+top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$top"
+"$top/scripts/install-deps.sh" || exit 1
+
+werror=OFF
+[ "${CI:-}" = true ] && werror=ON
+jobs=${QV_JOBS:-2}
+passed=0
+failed=0
+failures=()
+
+# Adds a ctest run's totals from its closing line to the overall count.
+count() {
+    local name=$1 log=$2 line total bad
+    line=$(grep -E 'tests passed, [0-9]+ tests? failed out of [0-9]+' "$log" | tail -1)
+    if [ -z "$line" ]; then
+        failed=$((failed + 1))
+        failures+=("$name: no test ran")
+        return
+    fi
+    total=$(sed -E 's/.*out of ([0-9]+).*/\1/' <<<"$line")
+    bad=$(sed -E 's/.*passed, ([0-9]+) tests? failed.*/\1/' <<<"$line")
+    passed=$((passed + total - bad))
+    failed=$((failed + bad))
+    [ "$bad" -eq 0 ] || failures+=("$name: $bad failed")
+}
+
+step() { echo; echo "== $*"; }
+
+step "native build"
+cmake --preset native -DQV_WERROR=$werror >/dev/null &&
+    cmake --build --preset native -j"$jobs" || { echo "native build failed"; exit 1; }
+
+step "native tests"
+ctest --preset native -j"$jobs" 2>&1 | tee build/native/ctest.log
+count native build/native/ctest.log
+
+step "fuzz targets (${QV_FUZZ_SECONDS:-20} s each)"
+if "$top/scripts/fuzz.sh" "${QV_FUZZ_SECONDS:-20}"; then
+    passed=$((passed + 1))
+else
+    failed=$((failed + 1))
+    failures+=("fuzz")
+fi
+
+step "windows build"
+cmake --preset windows -DQV_WERROR=$werror -DQV_NATIVE_BUILD="$top/build/native" >/dev/null &&
+    cmake --build --preset windows -j"$jobs" || { echo "windows build failed"; exit 1; }
+
+step "windows tests under Wine"
+"$top/scripts/with-xvfb" ctest --preset windows --timeout 600 2>&1 | tee build/windows/ctest.log
+count windows build/windows/ctest.log
+
+left=$(pgrep -f 'qvrun.exe|wineserver|Xvfb :(9[1-9]|1[0-4][0-9])' || true)
+if [ -n "$left" ]; then
+    echo "processes left behind: $left"
+    failed=$((failed + 1))
+    failures+=("processes left behind")
+fi
+
+echo
+for f in "${failures[@]}"; do echo "FAILED: $f"; done
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]

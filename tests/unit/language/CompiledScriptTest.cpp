@@ -1,0 +1,183 @@
+#include "language/CompiledScript.h"
+
+#include "language/Diamond.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+namespace qv {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// Builds the older scrambled form: key character, then the text last character first.
+std::string LegacyEncode(std::string_view plain, unsigned char key) {
+    std::string line(1, static_cast<char>(key));
+    for (std::size_t i = plain.size(); i-- > 0;) {
+        int code = static_cast<unsigned char>(plain[i]) + key;
+        if (code > 255)
+            code -= 255;
+        line += static_cast<char>(code);
+    }
+    return line;
+}
+
+class CompiledScriptTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() { cipher = new TDiamond(ScriptKey); }
+    static void TearDownTestSuite() { delete cipher; }
+    static TDiamond* cipher;
+};
+TDiamond* CompiledScriptTest::cipher = nullptr;
+
+TEST_F(CompiledScriptTest, PlainTextHasTheHeaderAndCheckNumber) {
+    EXPECT_EQ(BuildPlainScript({"WAIT 5", "LOAD c:\\tools\\app.exe"}),
+              " - 7029~;~Dev2378~;~Ver@0002~;~~:~WAIT 5~:~LOAD c:\\tools\\app.exe~:~");
+    EXPECT_EQ(BuildPlainScript({}), " - 0~;~Dev2378~;~Ver@0002~;~~:~");
+}
+
+TEST_F(CompiledScriptTest, SwitchesLineIsLeftOutOnlyWhenExact) {
+    EXPECT_EQ(SplitScript(BuildPlainScript({"Switches : 1", "Switches : 2", " Switches : 1"})),
+              (Lines{" - 6603~;~Dev2378~;~Ver@0002~;~", "Switches : 2", " Switches : 1", ""}));
+}
+
+TEST_F(CompiledScriptTest, SplitKeepsTheFinalElement) {
+    EXPECT_EQ(SplitScript("a~:~b~:~"), (Lines{"a", "b", ""}));
+    EXPECT_EQ(SplitScript("a~:~b"), (Lines{"a", "b"}));
+    EXPECT_EQ(SplitScript(""), (Lines{""}));
+    EXPECT_EQ(SplitScript("~:~~:~"), (Lines{"", "", ""}));
+}
+
+TEST_F(CompiledScriptTest, HeaderRules) {
+    struct Case {
+        const char* header;
+        HeaderStatus status;
+        int version;
+    };
+    const Case cases[] = {
+        {" - 0~;~Dev2378~;~Ver@0002~;~", HeaderStatus::Valid, 2},
+        {" - 0~;~Dev2378~;~Ver@0001~;~", HeaderStatus::Valid, 1},
+        {"Dev2378", HeaderStatus::Valid, 0},
+        {" - 0~;~Dev2378~;~Ver@0003~;~", HeaderStatus::NewerVersion, 3},
+        {" - 0~;~Dev2378~;~Ver@9999", HeaderStatus::NewerVersion, 9999},
+        {"Ver@0009 Dev2378", HeaderStatus::Valid, 0}, // a field at the first character is not read
+        {" - 0~;~Dev2379~;~Ver@0002~;~", HeaderStatus::Invalid, 0},
+        {" - 0~;~Dev2378~;~Ver@00x2~;~", HeaderStatus::Invalid, 0},
+        {" - 0~;~Dev2378~;~Ver@ 002~;~", HeaderStatus::Invalid, 0},
+        {" - 0~;~Dev2378~;~Ver@-001~;~", HeaderStatus::Invalid, 0},
+        {" - 0~;~Dev2378~;~Ver@02", HeaderStatus::Invalid, 0},
+    };
+    for (const Case& c : cases) {
+        const HeaderCheckResult result = CheckHeader({c.header, ""});
+        EXPECT_EQ(result.status, c.status) << c.header;
+        if (c.status != HeaderStatus::Invalid) {
+            EXPECT_EQ(result.version, c.version) << c.header;
+        }
+    }
+    EXPECT_EQ(CheckHeader({}).status, HeaderStatus::Invalid);
+}
+
+TEST_F(CompiledScriptTest, CompiledTextReadsBackToTheSameLines) {
+    const Lines source = {"WAIT 5", "LOAD c:\\tools\\app.exe {-q} [min]", "",
+                          "; note", "COPY \"c:\\a b\\*.*\" > d:\\x /ON",  "\xe9t\xe9"};
+    const std::string file = CompileScriptText(source, *cipher) + "\r\n";
+    ASSERT_EQ(file.find_first_of("\0\n", 0, 2), file.size() - 1);
+    const ReadResult read = ReadCompiledScript(file, *cipher);
+    ASSERT_EQ(read.status, ReadResult::Status::Ok);
+    Lines expected = {" - " + std::to_string(93 * 213) + "~;~Dev2378~;~Ver@0002~;~"};
+    expected.insert(expected.end(), source.begin(), source.end());
+    expected.push_back("");
+    EXPECT_EQ(read.lines, expected);
+}
+
+TEST_F(CompiledScriptTest, TwoCompilationsDifferButReadTheSame) {
+    const std::string a = EncodeText(cipher->EncryptString(BuildPlainScript({"WAIT 1"}), 10));
+    const std::string b = EncodeText(cipher->EncryptString(BuildPlainScript({"WAIT 1"}), 11));
+    EXPECT_NE(a, b);
+    EXPECT_EQ(ReadCompiledScript(a, *cipher).lines, ReadCompiledScript(b, *cipher).lines);
+}
+
+TEST_F(CompiledScriptTest, EmptyScriptReadsAsHeaderAndOneEmptyElement) {
+    const ReadResult read = ReadCompiledScript(CompileScriptText({}, *cipher), *cipher);
+    ASSERT_EQ(read.status, ReadResult::Status::Ok);
+    EXPECT_EQ(read.lines, (Lines{" - 0~;~Dev2378~;~Ver@0002~;~", ""}));
+}
+
+TEST_F(CompiledScriptTest, NewerVersionIsReportedWithItsNumber) {
+    const std::string plain = " - 0~;~Dev2378~;~Ver@0003~;~~:~WAIT 1~:~";
+    const ReadResult read =
+        ReadCompiledScript(EncodeText(cipher->EncryptString(plain, 0)), *cipher);
+    EXPECT_EQ(read.status, ReadResult::Status::NewerVersion);
+    EXPECT_EQ(read.version, 3);
+    EXPECT_TRUE(read.lines.empty());
+}
+
+TEST_F(CompiledScriptTest, LegacyFormIsReadFirst) {
+    const std::string plain = " - 1~;~Dev2378~;~Ver@0001~;~~:~WAIT 2~:~LOAD x.exe~:~";
+    int tried = 0;
+    for (int key = 1; key <= 255; ++key) {
+        const std::string line = LegacyEncode(plain, static_cast<unsigned char>(key));
+        if (line.find_first_of("\r\n") != std::string::npos)
+            continue; // such a key would have split the file's one line
+        ++tried;
+        EXPECT_EQ(LegacyDecode(line), plain) << int(key);
+        const ReadResult read = ReadCompiledScript(line + "\r\n", *cipher);
+        ASSERT_EQ(read.status, ReadResult::Status::Ok) << int(key);
+        EXPECT_EQ(read.lines, (Lines{" - 1~;~Dev2378~;~Ver@0001~;~", "WAIT 2", "LOAD x.exe", ""}));
+    }
+    EXPECT_GT(tried, 200);
+    EXPECT_EQ(LegacyDecode(""), "");
+    EXPECT_EQ(LegacyDecode("A"), "");
+    // Codes at or below the key wrap round by 255.
+    EXPECT_EQ(LegacyDecode(std::string("\x10\x05", 2)), std::string(1, char(244)));
+}
+
+TEST_F(CompiledScriptTest, DamagedFilesAreInvalid) {
+    const std::string good = CompileScriptText({"WAIT 5"}, *cipher);
+    const std::string cases[] = {
+        "",
+        "\r\n",
+        ".",
+        good.substr(0, good.size() / 2),
+        good.substr(0, good.size() - 5) + ".",
+        "not a script at all",
+        std::string(1000, '\xff'),
+        EncodeText(cipher->EncryptString("no marker~:~WAIT 1~:~", 0)),
+    };
+    for (const std::string& file : cases)
+        EXPECT_EQ(ReadCompiledScript(file, *cipher).status, ReadResult::Status::Invalid) << file;
+}
+
+TEST_F(CompiledScriptTest, CompiledPathReplacesTheLastFourCharacters) {
+    EXPECT_EQ(CompiledPathFor("c:\\scripts\\office.qvs"), "c:\\scripts\\office.qvc");
+    EXPECT_EQ(CompiledPathFor("abc"), ".qvc");
+}
+
+TEST_F(CompiledScriptTest, FilesAreWrittenAtomicallyAndReadBack) {
+    const auto dir =
+        std::filesystem::temp_directory_path() /
+        ("qv-compiled-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+    std::filesystem::create_directories(dir);
+    const std::string src = (dir / "office.qvs").string();
+    std::ofstream(src, std::ios::binary) << "WAIT 5\r\nSwitches : 1\r\nLOAD a.exe\r\n";
+    const std::string out = CompiledPathFor(src);
+    std::ofstream(out, std::ios::binary) << "old";
+    ASSERT_TRUE(CompileScript(src, out, *cipher).ok);
+    const ReadResult read = LoadCompiledScript(out, *cipher);
+    ASSERT_EQ(read.status, ReadResult::Status::Ok);
+    EXPECT_EQ(read.lines.size(), 4u);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 2);
+
+    EXPECT_FALSE(CompileScript((dir / "missing.qvs").string(), out, *cipher).ok);
+    EXPECT_FALSE(CompileScript(src, (dir / "no" / "such" / "x.qvc").string(), *cipher).ok);
+    EXPECT_EQ(LoadCompiledScript(out, *cipher).status, ReadResult::Status::Ok);
+    EXPECT_EQ(LoadCompiledScript((dir / "missing.qvc").string(), *cipher).status,
+              ReadResult::Status::Invalid);
+    std::filesystem::remove_all(dir);
+}
+
+} // namespace
+} // namespace qv

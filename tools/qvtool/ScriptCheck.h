@@ -1,0 +1,15 @@
+#pragma once
+// The lines of a script source that the interpreter would report, found without running it.
+#include <string>
+#include <vector>
+
+namespace qv {
+
+struct LineProblem {
+    int line = 0; // 1-based line of the source file
+    std::string message;
+};
+
+std::vector<LineProblem> CheckScriptSource(const std::vector<std::string>& sourceLines);
+
+} // namespace qv
