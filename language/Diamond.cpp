@@ -241,7 +241,7 @@ std::string TDiamond::DecryptString(std::string_view cipher) const {
     const unsigned pad = static_cast<std::uint8_t>(out.back());
     if (pad < 1 || pad > BlockSize)
         return {};
-    out.resize(out.size() - pad);
+    out.erase(out.size() - pad);
     return out;
 }
 
