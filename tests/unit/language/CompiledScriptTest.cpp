@@ -181,3 +181,28 @@ TEST_F(CompiledScriptTest, FilesAreWrittenAtomicallyAndReadBack) {
 
 } // namespace
 } // namespace qv
+
+namespace qv {
+namespace {
+
+// Pins the file format: the spec'd example script, enciphered with a fixed tick count. Any change
+// here means files written earlier would no longer read, or ours would not read elsewhere.
+TEST(CompiledScriptFormat, KnownFileForAFixedTickCount) {
+    const TDiamond cipher(ScriptKey);
+    TDiamond::Block zero{};
+    const TDiamond::Block block = cipher.EncryptBlock(zero);
+    EXPECT_EQ(EncodeText(std::string(block.begin(), block.end())),
+              EncodeText("\x55\xce\xee\x99\x30\x0e\xa0\x53\x7e\x27\x9f\x7a\xe5\x0f\xb6\x3d"));
+    const std::string file = "sMZDCNYLi-PSpBiS9n~cM5+jKiEVPmrxU5EuiidiZARqN*Sk4AybPtdqip-"
+                             "YyTLcuoyaJzD%gDFrATRA-+oJUcXbPjm*"
+                             "NRkn-Ex~A5~SSQVrgcTweByp5EaASMQ6igjr.";
+    EXPECT_EQ(EncodeText(cipher.EncryptString(
+                  BuildPlainScript({"WAIT 5", "LOAD c:\\tools\\app.exe"}), 0x01020304)),
+              file);
+    EXPECT_EQ(
+        ReadCompiledScript(file + "\r\n", cipher).lines,
+        (LineList{" - 7029~;~Dev2378~;~Ver@0002~;~", "WAIT 5", "LOAD c:\\tools\\app.exe", ""}));
+}
+
+} // namespace
+} // namespace qv
