@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: native unit tests, the fuzz targets for a short while,
-# and the Windows build's tests and end-to-end scenarios under Wine on a private Xvfb display.
+# Builds everything and runs every test: native unit tests (plain and with sanitizers), the fuzz
+# targets for a short while, and the Windows build's tests and end-to-end scenarios under Wine on a
+# private Xvfb display.
 # Exits non-zero when any test fails.
 set -uo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -39,6 +40,15 @@ cmake --preset native -DQV_WERROR=$werror >/dev/null &&
 step "native tests"
 ctest --preset native -j"$jobs" 2>&1 | tee build/native/ctest.log
 count native build/native/ctest.log
+
+step "native tests with AddressSanitizer and UndefinedBehaviorSanitizer"
+if cmake --preset asan -DQV_WERROR=$werror >/dev/null && cmake --build --preset asan -j"$jobs"; then
+    ASAN_OPTIONS=detect_leaks=1 ctest --preset asan -j"$jobs" 2>&1 | tee build/asan/ctest.log
+    count asan build/asan/ctest.log
+else
+    failed=$((failed + 1))
+    failures+=("asan build")
+fi
 
 step "fuzz targets (${QV_FUZZ_SECONDS:-20} s each)"
 if "$top/scripts/fuzz.sh" "${QV_FUZZ_SECONDS:-20}"; then
