@@ -1,0 +1,221 @@
+#include "interpreter/core/Session.h"
+
+#include "language/CompiledScript.h"
+
+#include <algorithm>
+#include <string>
+
+namespace qv::interp {
+
+namespace {
+
+constexpr std::uint32_t MbIconError = 0x10;
+
+} // namespace
+
+Session::Session(Host h) : host(h) {
+    Timer(TimerId::WaitTimer).Interval = WaitTimerDesignInterval;
+    Timer(TimerId::Digits).Interval = 100;
+    Timer(TimerId::Digits).Counter = DigitsStartCounter;
+    Timer(TimerId::CountDownTimer).Interval = 100;
+    Timer(TimerId::WaitForWindow).Interval = 100;
+    Timer(TimerId::WaitforClose).Interval = 500;
+}
+
+void Session::SetTimerEnabled(TimerId id, bool enabled) {
+    TimerState& timer = Timer(id);
+    if (ended || timer.Enabled == enabled)
+        return;
+    timer.Enabled = enabled;
+    if (enabled)
+        host.timers.StartTimer(id, timer.Interval);
+    else
+        host.timers.StopTimer(id);
+}
+
+void Session::SetTimerInterval(TimerId id, int intervalMs) {
+    TimerState& timer = Timer(id);
+    if (ended || timer.Interval == intervalMs)
+        return;
+    timer.Interval = intervalMs;
+    if (timer.Enabled)
+        host.timers.StartTimer(id, intervalMs);
+}
+
+void Session::StopAllTimers() {
+    for (int id = 0; id < TimerCount; ++id)
+        SetTimerEnabled(static_cast<TimerId>(id), false);
+}
+
+void Session::SetStatus(const std::string& text) {
+    if (ended)
+        return;
+    controls.StatusText = text;
+    host.view.SetStatusText(text);
+}
+
+void Session::AppendStatus(const std::string& text) {
+    SetStatus(controls.StatusText + text);
+}
+
+void Session::SetTitle(const std::string& text) {
+    if (ended)
+        return;
+    controls.Title = text;
+    host.view.SetTitle(text);
+}
+
+void Session::SetClockFrame(int frame) {
+    if (ended)
+        return;
+    controls.ClockFrame = frame;
+    host.view.SetClockFrame(frame);
+}
+
+void Session::SetNextCaption(std::string_view caption) {
+    if (ended)
+        return;
+    controls.NextCaption = caption;
+    host.view.SetButtonCaption(Button::Button1, controls.NextCaption);
+}
+
+void Session::SetPauseCaption(std::string_view caption) {
+    if (ended)
+        return;
+    controls.PauseCaption = caption;
+    host.view.SetButtonCaption(Button::cmdPause, controls.PauseCaption);
+}
+
+void Session::SetButtonEnabled(Button button, bool enabled) {
+    if (ended)
+        return;
+    if (button == Button::CancelBut)
+        controls.CancelEnabled = enabled;
+    else if (button == Button::Button1)
+        controls.NextEnabled = enabled;
+    host.view.SetButtonEnabled(button, enabled);
+}
+
+void Session::ShowWindowCentred() {
+    if (ended)
+        return;
+    controls.Visible = true;
+    host.view.ShowCentred();
+}
+
+void Session::ShowWindow() {
+    if (ended)
+        return;
+    controls.Visible = true;
+    host.view.Show();
+}
+
+void Session::HideWindow() {
+    if (ended)
+        return;
+    controls.Visible = false;
+    host.view.Hide();
+}
+
+void Session::SetTrayIcon(bool active) {
+    if (ended)
+        return;
+    controls.TrayIconActive = active;
+    host.view.SetTrayIcon(active);
+}
+
+void Session::AddErrorEntry(std::string_view message, std::string_view lineText) {
+    std::string& report = state.ErrorReport;
+    report += message;
+    report += state.CurrentScript;
+    report += "\r\n\t Line : ";
+    report += std::to_string(state.NextLine);
+    report += " '";
+    report += lineText;
+    report += "'\r\n";
+}
+
+void Session::AddReportedError(std::string_view message, std::string_view lineText) {
+    if (state.ErrorsOn)
+        AddErrorEntry(message, lineText);
+}
+
+bool Session::LoadCompiledScript(const std::string& path) {
+    if (ended)
+        return false;
+    state.NextLine = 1;
+    std::string bytes;
+    ReadResult result;
+    if (host.system.ReadFileBytes(path, bytes))
+        result = ReadCompiledScript(bytes, cipher);
+    if (result.status == ReadResult::Status::Ok) {
+        state.ScriptLines = std::move(result.lines);
+        return true;
+    }
+    state.ScriptLines.clear();
+    if (result.status == ReadResult::Status::NewerVersion) {
+        StopAllTimers();
+        host.dialogs.ShowMessageBox(std::string(NewerVersionMessage), std::string(AppTitle),
+                                    MbIconError);
+    }
+    EndApplication();
+    return false;
+}
+
+void Session::EndRun() {
+    if (ended)
+        return;
+    if (!state.ErrorReport.empty()) {
+        // A modal dialog still delivers timer messages; nothing may tick behind it.
+        StopAllTimers();
+        host.dialogs.ShowErrorLog("An Error Has Occurred Whilst Processing the Script(s)\r\n" +
+                                  state.ErrorReport);
+    }
+    EndApplication();
+}
+
+void Session::EndApplication() {
+    if (ended)
+        return;
+    StopAllTimers();
+    host.application.Terminate();
+    ended = true;
+}
+
+void Session::Cancel() {
+    if (ended)
+        return;
+    state.StopRequested = true;
+    EndRun();
+}
+
+void Session::SelectPendingCommands() {
+    if (ended)
+        return;
+    SetTimerEnabled(TimerId::Digits, false);
+    std::vector<std::string>& lines = state.ScriptLines;
+    const int last = static_cast<int>(lines.size()) - 2; // the last command line
+    const int first = std::max(state.NextLine, 1);
+    std::vector<std::string> entries;
+    for (int i = first; i <= last; ++i)
+        entries.push_back(lines[i]);
+    const std::optional<std::vector<bool>> checked = host.dialogs.PromptPendingCommands(entries);
+    if (ended)
+        return;
+    if (checked) {
+        // Only the lines still to run are matched, so that no pending line moves behind
+        // NextLine and is skipped.
+        for (int i = last; i >= first; --i) {
+            for (std::size_t j = 0; j < entries.size(); ++j) {
+                const bool isChecked = j < checked->size() && (*checked)[j];
+                if (!isChecked && entries[j] == lines[i]) {
+                    lines.erase(lines.begin() + i);
+                    break;
+                }
+            }
+        }
+    }
+    SetTimerEnabled(TimerId::Digits, true);
+}
+
+} // namespace qv::interp

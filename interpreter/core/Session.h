@@ -1,0 +1,82 @@
+#pragma once
+// What the runner and every command family share: the run state, the hidden controls, the
+// timers with the window timers' semantics, the cipher, and the helpers that keep the texts and
+// entries in one place.
+#include "interpreter/core/Host.h"
+#include "interpreter/core/RunState.h"
+#include "language/Diamond.h"
+
+#include <string>
+#include <string_view>
+
+namespace qv::interp {
+
+inline constexpr int WaitTimerDesignInterval = 500;
+inline constexpr int WaitTimerQuickInterval = 10;
+inline constexpr int DigitsStartCounter = 9;
+inline constexpr std::string_view AppTitle = "Quorvel";
+inline constexpr std::string_view WindowTitle = "Trevanta's - Quorvel v2.0";
+inline constexpr std::string_view NextCaption = "&Next >>";
+inline constexpr std::string_view MinimizeCaption = "&Minimize";
+inline constexpr std::string_view PauseCaption = "&Pause";
+inline constexpr std::string_view ResumeCaption = "&Resume";
+
+inline constexpr std::string_view InvalidCommandMessage = "Invalid Command (200) In Script File : ";
+inline constexpr std::string_view RunFailedMessage = "Run Failed (201) In Script File : ";
+
+class Session {
+  public:
+    explicit Session(Host host);
+
+    Host host;
+    RunState state;
+    StartupState startup;
+    ControlState controls;
+    TDiamond cipher;
+    bool ended = false;
+    bool inTick = false;
+
+    // Timers behave like the window's timer components: switching on a running timer changes
+    // nothing, a new interval restarts a running timer's period.
+    void SetTimerEnabled(TimerId id, bool enabled);
+    void SetTimerInterval(TimerId id, int intervalMs);
+    void StopAllTimers();
+    TimerState& Timer(TimerId id) { return controls.Timers[static_cast<int>(id)]; }
+    bool TimerEnabled(TimerId id) const { return controls.Timers[static_cast<int>(id)].Enabled; }
+
+    void SetStatus(const std::string& text);
+    void AppendStatus(const std::string& text);
+    void SetTitle(const std::string& text);
+    void SetClockFrame(int frame);
+    void SetNextCaption(std::string_view caption);
+    void SetPauseCaption(std::string_view caption);
+    void SetButtonEnabled(Button button, bool enabled);
+    void ShowWindowCentred();
+    void ShowWindow();
+    void HideWindow();
+    void SetTrayIcon(bool active);
+
+    // Appends an entry in the report's format: message, script, CR LF, TAB, line number, line.
+    void AddErrorEntry(std::string_view message, std::string_view lineText);
+    // The same, only while ErrorsOn.
+    void AddReportedError(std::string_view message, std::string_view lineText);
+
+    // Reads `path` into ScriptLines with NextLine 1. On a file valid in neither form the
+    // application ends (after the newer-version message when that is the cause); returns false.
+    bool LoadCompiledScript(const std::string& path);
+
+    // Shows the error report when it holds entries, then ends the application.
+    void EndRun();
+    // Ends the application at once.
+    void EndApplication();
+
+    // Cancel button and F5: stop and end the run.
+    void Cancel();
+
+    // The prompt check list over the lines still to run; Run removes the unchecked lines.
+    void SelectPendingCommands();
+
+    void ProcessLine(const std::string& line);
+};
+
+} // namespace qv::interp
