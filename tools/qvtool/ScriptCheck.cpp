@@ -1,5 +1,6 @@
 #include "tools/qvtool/ScriptCheck.h"
 
+#include "interpreter/logic/CtlCheck.h"
 #include "language/CompiledScript.h"
 #include "language/Keywords.h"
 #include "language/Text.h"
@@ -50,6 +51,8 @@ std::vector<LineProblem> CheckScriptSource(const std::vector<std::string>& sourc
             problems.push_back(
                 {static_cast<int>(i + 1),
                  "contains \"~:~\", which splits the compiled line in two: " + Quoted(line)});
+        else if (std::optional<std::string> message = logic::CheckControlLine(line))
+            problems.push_back({static_cast<int>(i + 1), *message + ": " + Quoted(line)});
     }
     return problems;
 }

@@ -102,8 +102,30 @@ TEST_F(QvTool, CheckReportsInvalidCommandsWithSourceLineNumbers) {
     EXPECT_EQ(out.str(), src + ":2: Invalid Command (200): ';not a comment'\n" + src +
                              ":5: Invalid Command (200): 'FROB x'\n" + src +
                              ":6: Invalid Command (200): 'LOCATE SOMEWHERE'\n");
-    EXPECT_EQ(Run({"check", Write("ok.qvs", "WAIT 5\r\nSHUTDOWNNOW\r\n")}), ExitOk);
+    EXPECT_EQ(
+        Run({"check", Write("ok.qvs", "WAIT 5\r\nSHUTDOWNNOW\r\nMENU ITEM 3 Mail,m.qvc\r\n")}),
+        ExitOk);
     EXPECT_EQ(out.str(), "");
+}
+
+TEST_F(QvTool, CheckReportsArgumentErrorsOfCommands) {
+    const std::string src =
+        Write("args.qvs", "WAIT soon\nMENU ITEM 0 Mail,m.qvc\nMENU DEFAULT 2.5\n"
+                          "DATE 31/02/2026\nLOCATE LEFTISH\nWAIT FOR LOAD 10\n");
+    EXPECT_EQ(Run({"check", src}), ExitProblems);
+    std::vector<std::string> lines;
+    std::istringstream text(out.str());
+    for (std::string line; std::getline(text, line);)
+        lines.push_back(line);
+    ASSERT_EQ(lines.size(), 5u) << out.str();
+    const char* expectedEnds[] = {"'WAIT soon'", "'MENU ITEM 0 Mail,m.qvc'", "'MENU DEFAULT 2.5'",
+                                  "'DATE 31/02/2026'", "'LOCATE LEFTISH'"};
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        EXPECT_EQ(lines[i].rfind(src + ":" + std::to_string(i + 1) + ": Invalid Command (200)", 0),
+                  0u)
+            << lines[i];
+        EXPECT_NE(lines[i].find(expectedEnds[i]), std::string::npos) << lines[i];
+    }
 }
 
 TEST_F(QvTool, BadCallsGiveAClearMessageAndNoCrash) {
