@@ -1,6 +1,7 @@
 #include "tools/qvtool/ScriptCheck.h"
 
 #include "interpreter/logic/CtlCheck.h"
+#include "interpreter/logic/OpsCheck.h"
 #include "language/CompiledScript.h"
 #include "language/Keywords.h"
 #include "language/Text.h"
@@ -52,6 +53,8 @@ std::vector<LineProblem> CheckScriptSource(const std::vector<std::string>& sourc
                 {static_cast<int>(i + 1),
                  "contains \"~:~\", which splits the compiled line in two: " + Quoted(line)});
         else if (std::optional<std::string> message = logic::CheckControlLine(line))
+            problems.push_back({static_cast<int>(i + 1), *message + ": " + Quoted(line)});
+        else if (std::optional<std::string> message = logic::CheckOpsLine(line))
             problems.push_back({static_cast<int>(i + 1), *message + ": " + Quoted(line)});
     }
     return problems;

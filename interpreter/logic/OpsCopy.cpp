@@ -1,0 +1,238 @@
+#include "interpreter/logic/OpsCopy.h"
+
+#include "interpreter/logic/OpsPaths.h"
+#include "language/Text.h"
+
+#include <array>
+
+namespace qv::logic {
+
+namespace {
+
+constexpr std::size_t SourceStart = 5; // after "COPY "
+constexpr int StatusWidth = 30;
+constexpr int QuestionWidth = 35;
+
+// The normal layout comes back however the command ends.
+class CopyLayout {
+  public:
+    explicit CopyLayout(CopyView& view) : view_(view) { view_.SetCopyLayout(true); }
+    ~CopyLayout() { view_.SetCopyLayout(false); }
+    CopyLayout(const CopyLayout&) = delete;
+    CopyLayout& operator=(const CopyLayout&) = delete;
+
+  private:
+    CopyView& view_;
+};
+
+std::string SkippingText(std::string_view source) {
+    return "Skiping File : \r\n" + ShortenPath(source, StatusWidth);
+}
+
+std::string CopyingText(std::string_view source, std::string_view target) {
+    return "Copying File : \r\n" + ShortenPath(source, StatusWidth) + "\r\nTo : \r" +
+           ShortenPath(target, StatusWidth);
+}
+
+bool IsNotNewer(CopyFileSystem& fs, const std::string& source, const std::string& target) {
+    const auto sourceTime = fs.LastWriteTime(source);
+    const auto targetTime = fs.LastWriteTime(target);
+    return !(sourceTime && targetTime && *sourceTime > *targetTime);
+}
+
+void ApplyAnswer(ReplaceAnswer answer, bool& copy) {
+    if (answer == ReplaceAnswer::No || answer == ReplaceAnswer::NoToAll)
+        copy = false;
+    else if (answer == ReplaceAnswer::YesToAll)
+        copy = true;
+}
+
+void CopyFolderTree(const CopyLine& line, const EntrySource& entry, CopyFileSystem& fs,
+                    CopyView& view, CopyOutcome& outcome) {
+    std::string source = line.source;
+    const bool contents = !source.empty() && source.back() == '\\';
+    if (!contents)
+        source += '\\';
+    std::string destination = line.destination;
+    if (!destination.empty() && destination.back() == '\\')
+        destination.pop_back();
+    std::string namePart;
+    if (!contents) {
+        const std::vector<std::string> components = FolderComponents(source);
+        if (!components.empty())
+            namePart = components.back();
+    }
+    const std::string targetFolder = destination + namePart + "\\";
+
+    CopyOptions options = line.options;
+    std::string header = std::string(CopyFailedMessage) + entry.script +
+                         "\r\n Line : " + std::to_string(entry.lineNumber) + " - " + entry.line +
+                         "\r\n";
+    for (const std::string& relative : ListFolderTree(source, fs)) {
+        if (!view.ContinueWithNextFile()) {
+            outcome.stopped = true;
+            return;
+        }
+        const std::string sourceFile = source + relative;
+        const std::string target = targetFolder + relative;
+        bool copy = true;
+        if (options.overwriteReadOnly)
+            fs.ClearReadOnly(target);
+        const bool targetExists = fs.Exists(target);
+        if (options.onlyNewer && targetExists && IsNotNewer(fs, sourceFile, target))
+            copy = false;
+        if (options.doNotOverwrite && targetExists)
+            copy = false;
+        if (options.confirmIfExists && (!options.onlyNewer || copy) && targetExists) {
+            view.ShowStatus(CopyingText(sourceFile, target));
+            const ReplaceAnswer answer =
+                view.AskReplace({source, relative, targetFolder, relative});
+            if (answer == ReplaceAnswer::Cancel) {
+                outcome.cancelled = true;
+                return;
+            }
+            ApplyAnswer(answer, copy);
+            if (answer == ReplaceAnswer::NoToAll) {
+                options.doNotOverwrite = true;
+                options.confirmIfExists = false;
+            } else if (answer == ReplaceAnswer::YesToAll) {
+                options.confirmIfExists = false;
+            }
+        }
+        if (options.noSubfolders && relative.find('\\') != std::string::npos)
+            copy = false;
+        view.ProcessMessages();
+        if (!copy) {
+            view.ShowStatus(SkippingText(sourceFile));
+            ++outcome.skipped;
+        } else {
+            view.ShowStatus(CopyingText(sourceFile, target));
+            ForceFolderPath(ExtractFilePath(target), fs);
+            const std::uint32_t code = fs.CopyOneFile(sourceFile, target);
+            if (code == 0) {
+                ++outcome.copied;
+            } else {
+                ++outcome.failed;
+                outcome.report += header;
+                header.clear();
+                outcome.report +=
+                    " '" + std::to_string(code) + " - " + sourceFile + " > " + target + "'\r\n";
+            }
+        }
+        view.ProcessMessages();
+    }
+}
+
+void CopySingleFile(const CopyLine& line, const std::string& destination, const EntrySource& entry,
+                    CopyFileSystem& fs, CopyView& view, CopyOutcome& outcome) {
+    const std::string& source = line.source;
+    const CopyOptions& options = line.options;
+    bool copy = true;
+    if (options.overwriteReadOnly)
+        fs.ClearReadOnly(destination);
+    const bool destinationExists = fs.Exists(destination);
+    // A missing source has no date, no version and nothing to show in the replace dialog:
+    // those tests are left out so that the copy is tried and its failure reported.
+    const bool sourceExists = fs.Exists(source);
+    if (options.onlyNewer && destinationExists && sourceExists) {
+        if (IsNotNewer(fs, source, destination))
+            copy = false;
+        if (options.versionTest && !(fs.FileVersionText(source) > fs.FileVersionText(destination)))
+            copy = false;
+    }
+    if (options.doNotOverwrite && destinationExists)
+        copy = false;
+    if (options.confirmIfExists && (!options.onlyNewer || copy) && destinationExists &&
+        sourceExists) {
+        view.ShowStatus("Copying File : \r" + ShortenPath(source, QuestionWidth) + "\rTo : \r" +
+                        ShortenPath(destination, QuestionWidth));
+        const ReplaceAnswer answer =
+            view.AskReplace({ExtractFilePath(source), ExtractFileName(source),
+                             ExtractFilePath(destination), ExtractFileName(destination)});
+        if (answer == ReplaceAnswer::Cancel) {
+            outcome.cancelled = true;
+            return;
+        }
+        ApplyAnswer(answer, copy);
+    }
+    if (!copy) {
+        view.ShowStatus(SkippingText(source));
+        ++outcome.skipped;
+    } else {
+        view.ShowStatus(CopyingText(source, destination));
+        const std::string folder = ExtractFilePath(destination);
+        if (!folder.empty())
+            ForceFolderPath(folder, fs);
+        const std::uint32_t code = fs.CopyOneFile(source, destination);
+        if (code == 0) {
+            ++outcome.copied;
+        } else {
+            ++outcome.failed;
+            outcome.report = std::string(CopyFailedMessage) + entry.script +
+                             "\r\nLine : " + std::to_string(entry.lineNumber) + " '" + entry.line +
+                             "'\r\n" + std::to_string(code) + " - " + source + " to " +
+                             destination + "\r\n";
+        }
+    }
+    view.ProcessMessages();
+}
+
+} // namespace
+
+CopyLine ParseCopyLine(std::string_view line) {
+    CopyLine result;
+    const std::size_t separator = line.find('>');
+    if (separator == std::string_view::npos)
+        return result;
+    result.hasSeparator = true;
+    if (separator > SourceStart)
+        result.source = Trim(line.substr(SourceStart, separator - SourceStart));
+    std::string destination(line.substr(separator + 1));
+
+    struct Switch {
+        std::string_view text;
+        bool CopyOptions::*option;
+    };
+    static constexpr std::array<Switch, 5> Switches = {{
+        {"/ON", &CopyOptions::onlyNewer},
+        {"/DNO", &CopyOptions::doNotOverwrite},
+        {"/CIE", &CopyOptions::confirmIfExists},
+        {"/DNCS", &CopyOptions::noSubfolders},
+        {"/ORO", &CopyOptions::overwriteReadOnly},
+    }};
+    for (const Switch& item : Switches) {
+        if (!Contains(line, item.text))
+            continue;
+        result.options.*item.option = true;
+        const std::size_t at = destination.find(item.text);
+        if (at != std::string::npos && at > 0)
+            destination.erase(at - 1, item.text.size() + 1);
+    }
+    result.options.versionTest = result.options.onlyNewer;
+    result.destination = Trim(destination);
+    return result;
+}
+
+std::string SingleCopyTarget(std::string_view source, std::string_view destination) {
+    std::string target(destination);
+    if (!target.empty() && target.back() == '\\')
+        target += ExtractFileName(source);
+    return target;
+}
+
+CopyOutcome RunCopy(const CopyLine& line, CopyFileSystem& fs, CopyView& view,
+                    const EntrySource& entry) {
+    CopyOutcome outcome;
+    const bool sourceIsFolder = !line.source.empty() && fs.IsFolder(line.source);
+    const std::string destination =
+        sourceIsFolder ? line.destination : SingleCopyTarget(line.source, line.destination);
+    view.ShowStatus("Copying File : \r\n" + line.source + "\r\nTo : \r\n" + destination);
+    CopyLayout layout(view);
+    if (sourceIsFolder)
+        CopyFolderTree(line, entry, fs, view, outcome);
+    else
+        CopySingleFile(line, destination, entry, fs, view, outcome);
+    return outcome;
+}
+
+} // namespace qv::logic

@@ -1,0 +1,172 @@
+#include "interpreter/logic/OpsLoad.h"
+
+#include "interpreter/logic/OpsMarks.h"
+#include "interpreter/logic/OpsPaths.h"
+#include "language/Text.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+
+namespace qv::logic {
+
+namespace {
+
+constexpr std::string_view LoadAndWaitPrefix = "LOAD AND WAIT ";
+constexpr std::string_view LoadPrefix = "LOAD ";
+constexpr int LoadingPathWidth = 35;
+
+// The path ends before the first mark, without the one character (normally a blank) in front.
+std::size_t PathLength(std::string_view upperRest) {
+    std::size_t length = upperRest.size();
+    for (char mark : {'{', '(', '<', '['}) {
+        const std::size_t at = upperRest.substr(0, length).find(mark);
+        if (at != std::string_view::npos)
+            length = at == 0 ? 0 : at - 1;
+    }
+    return length;
+}
+
+WindowState StateOfWord(std::string_view word) {
+    if (word == "MIN")
+        return WindowState::Min;
+    if (word == "MAX")
+        return WindowState::Max;
+    if (word == "HIDE")
+        return WindowState::Hide;
+    return WindowState::Normal;
+}
+
+std::optional<int> ClockMinutes(std::string_view fourDigits) {
+    for (char c : fourDigits)
+        if (c < '0' || c > '9')
+            return std::nullopt;
+    const int hours = (fourDigits[0] - '0') * 10 + (fourDigits[1] - '0');
+    const int minutes = (fourDigits[2] - '0') * 10 + (fourDigits[3] - '0');
+    if (hours > 23 || minutes > 59)
+        return std::nullopt;
+    return hours * 60 + minutes;
+}
+
+long long MillisecondsOfDay(const LoadMoment& moment) {
+    return ((moment.hour * 60LL + moment.minute) * 60 + moment.second) * 1000 + moment.millisecond;
+}
+
+} // namespace
+
+int ShowCode(WindowState state) {
+    switch (state) {
+    case WindowState::Min:
+        return 7;
+    case WindowState::Max:
+        return 3;
+    case WindowState::Hide:
+        return 0;
+    case WindowState::Normal:
+        break;
+    }
+    return 4;
+}
+
+LoadLine ParseLoadLine(std::string_view line) {
+    LoadLine result;
+    const std::string upperLine = UpperCase(line);
+    result.wait = StartsWith(upperLine, "LOAD AND WAIT");
+    // "LOAD AND WAIT" is tested without its blank, so the cut must not pass the line's end.
+    const std::size_t keywordLength = result.wait ? LoadAndWaitPrefix.size() : LoadPrefix.size();
+    const std::string_view rest = line.substr(std::min(keywordLength, line.size()));
+    const std::string upperRest = UpperCase(rest);
+
+    result.path = upperRest.substr(0, PathLength(upperRest));
+    result.parameters = MarkedText(rest, '{', '}');
+    result.windowWord = MarkedText(upperRest, '[', ']');
+    result.windowState = StateOfWord(result.windowWord);
+    result.timeWindow = MarkedText(upperRest, '(', ')');
+    result.dayList = MarkedText(upperRest, '<', '>');
+    return result;
+}
+
+std::optional<TimeWindow> ParseTimeWindow(std::string_view text) {
+    if (text.size() != 8)
+        return std::nullopt;
+    const std::optional<int> start = ClockMinutes(text.substr(0, 4));
+    const std::optional<int> end = ClockMinutes(text.substr(4, 4));
+    if (!start || !end)
+        return std::nullopt;
+    return TimeWindow{*start, *end};
+}
+
+std::string RunOnceDate(const LoadMoment& moment) {
+    std::array<char, 16> buffer{};
+    std::snprintf(buffer.data(), buffer.size(), "%04d%02d%02d", moment.year % 10000,
+                  moment.month % 100, moment.day % 100);
+    return buffer.data();
+}
+
+LoadDecision DecideLoad(const LoadLine& line, const LoadMoment& now, RunOnceStore& store) {
+    const LoadDecision notStarted{false, line.wait};
+    const bool runOnce = Contains(line.dayList, "R");
+    const std::string today = RunOnceDate(now);
+    if (runOnce && store.ReadRunOnce(line.path) == today)
+        return {false, true};
+
+    bool start = (line.timeWindow.empty() && line.dayList.empty()) || runOnce;
+    if (!line.timeWindow.empty()) {
+        const std::optional<TimeWindow> window = ParseTimeWindow(line.timeWindow);
+        const long long moment = MillisecondsOfDay(now);
+        if (!window || window->startMinutes * 60000LL >= moment ||
+            window->endMinutes * 60000LL <= moment)
+            return notStarted;
+        start = true;
+    }
+    if (!line.dayList.empty() && line.dayList != "R") {
+        const char today = static_cast<char>('0' + now.dayOfWeek);
+        start = now.dayOfWeek >= 1 && now.dayOfWeek <= 7 &&
+                line.dayList.find(today) != std::string::npos;
+    }
+    if (!start)
+        return notStarted;
+    if (runOnce)
+        store.WriteRunOnce(line.path, today);
+    return {true, false};
+}
+
+bool IsShortcutPath(std::string_view path) {
+    return Contains(UpperCase(path), ".LNK");
+}
+
+LaunchRequest MakeLaunchRequest(const LoadLine& line) {
+    LaunchRequest request;
+    request.file = line.path;
+    request.parameters = line.parameters;
+    request.showCode = ShowCode(line.windowState);
+    request.wait = line.wait;
+    if (!IsShortcutPath(line.path) || line.windowState != WindowState::Normal)
+        request.folder = ExtractFilePath(line.path);
+    return request;
+}
+
+LaunchRoute ChooseLaunchRoute(std::string_view file, bool wait) {
+    if (wait)
+        return LaunchRoute::WaitBatch;
+    const std::string lower = LowerCase(file);
+    if (Contains(lower, ".exe") || Contains(lower, ".com"))
+        return LaunchRoute::ProgramStart;
+    return LaunchRoute::Shell;
+}
+
+std::string ProgramCommandLine(std::string_view file, std::string_view parameters) {
+    std::string commandLine = "\"";
+    commandLine += file;
+    commandLine += "\" ";
+    commandLine += parameters;
+    return commandLine;
+}
+
+std::string LoadingStatusText(std::string_view path) {
+    const std::string_view caption =
+        IsShortcutPath(path) ? "Loading Shortcut..." : "Loading File...";
+    return std::string(caption) + "\r" + ShortenPath(path, LoadingPathWidth);
+}
+
+} // namespace qv::logic
