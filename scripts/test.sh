@@ -50,8 +50,8 @@ else
     failures+=("asan build")
 fi
 
-step "fuzz targets (${QV_FUZZ_SECONDS:-20} s each)"
-if "$top/scripts/fuzz.sh" "${QV_FUZZ_SECONDS:-20}"; then
+step "fuzz targets (${QV_FUZZ_SECONDS:-12} s each)"
+if "$top/scripts/fuzz.sh" "${QV_FUZZ_SECONDS:-12}"; then
     passed=$((passed + 1))
 else
     failed=$((failed + 1))
