@@ -74,7 +74,10 @@ void RunnerSteps::WaitOutTimer() {
             return;
     }
 
-    if (!state.ScriptStack.empty())
+    // After a shutdown or log-off line no further script is loaded.
+    if (state.StopRequested)
+        s_.EndRun();
+    else if (!state.ScriptStack.empty())
         ReturnToCaller();
     else if (s_.startup.CommandLineScript || !NextScriptStep(s_))
         s_.EndRun();
@@ -154,7 +157,12 @@ void RunnerSteps::CountDownTimerTick() {
 
 } // namespace
 
-Runner::Runner(Host host) : session_(std::make_unique<Session>(host)) {}
+Runner::Runner(Host host)
+    : nullServices_(std::make_unique<NullServices>()),
+      session_(std::make_unique<Session>(host, *nullServices_)) {}
+
+Runner::Runner(Host host, Services& services)
+    : session_(std::make_unique<Session>(host, services)) {}
 
 Runner::~Runner() = default;
 
@@ -191,6 +199,10 @@ void Runner::OnTimer(TimerId id) {
         WaitforCloseTimer(s);
         break;
     }
+}
+
+void Runner::TimeOutTimer() {
+    MenuTimeOutTimer(*session_);
 }
 
 void Runner::CancelButClick() {

@@ -10,13 +10,17 @@
 namespace qv::interp {
 
 class Session;
+class Services;
+class NullServices;
 
 // Keys the window previews before its controls.
 enum class Key { F5, F8, Other };
 
 class Runner {
   public:
+    // A host without the command families' ports: their calls do nothing and report failure.
     explicit Runner(Host host);
+    Runner(Host host, Services& services);
     ~Runner();
     Runner(const Runner&) = delete;
     Runner& operator=(const Runner&) = delete;
@@ -26,6 +30,8 @@ class Runner {
     void FormCreate(const std::optional<std::string>& commandLinePath);
     // A timer armed through TimerPort has fired.
     void OnTimer(TimerId id);
+    // The menu window's TimeOutTimer has fired.
+    void TimeOutTimer();
     // Cancel button, Enter and Escape.
     void CancelButClick();
     // The Next / Minimize button.
@@ -49,6 +55,7 @@ class Runner {
     bool Ended() const;
 
   private:
+    std::unique_ptr<NullServices> nullServices_;
     std::unique_ptr<Session> session_;
 };
 

@@ -1,5 +1,6 @@
 #include "interpreter/core/Session.h"
 
+#include "interpreter/logic/CtlPending.h"
 #include "language/CompiledScript.h"
 
 #include <algorithm>
@@ -13,7 +14,7 @@ constexpr std::uint32_t MbIconError = 0x10;
 
 } // namespace
 
-Session::Session(Host h) : host(h) {
+Session::Session(Host h, Services& s) : host(h), services(s) {
     Timer(TimerId::WaitTimer).Interval = WaitTimerDesignInterval;
     Timer(TimerId::Digits).Interval = 100;
     Timer(TimerId::Digits).Counter = DigitsStartCounter;
@@ -45,6 +46,17 @@ void Session::SetTimerInterval(TimerId id, int intervalMs) {
 void Session::StopAllTimers() {
     for (int id = 0; id < TimerCount; ++id)
         SetTimerEnabled(static_cast<TimerId>(id), false);
+    SetMenuTimerEnabled(false);
+}
+
+void Session::SetMenuTimerEnabled(bool enabled) {
+    if (ended || menuTimerOn == enabled)
+        return;
+    menuTimerOn = enabled;
+    if (enabled)
+        services.StartMenuTimer(logic::MenuTimeOutIntervalMs);
+    else
+        services.StopMenuTimer();
 }
 
 void Session::SetStatus(const std::string& text) {
@@ -193,28 +205,12 @@ void Session::SelectPendingCommands() {
     if (ended)
         return;
     SetTimerEnabled(TimerId::Digits, false);
-    std::vector<std::string>& lines = state.ScriptLines;
-    const int last = static_cast<int>(lines.size()) - 2; // the last command line
-    const int first = std::max(state.NextLine, 1);
-    std::vector<std::string> entries;
-    for (int i = first; i <= last; ++i)
-        entries.push_back(lines[i]);
+    const std::vector<std::string> entries =
+        logic::PendingEntries(state.ScriptLines, state.NextLine);
     const std::optional<std::vector<bool>> checked = host.dialogs.PromptPendingCommands(entries);
     if (ended)
         return;
-    if (checked) {
-        // Only the lines still to run are matched, so that no pending line moves behind
-        // NextLine and is skipped.
-        for (int i = last; i >= first; --i) {
-            for (std::size_t j = 0; j < entries.size(); ++j) {
-                const bool isChecked = j < checked->size() && (*checked)[j];
-                if (!isChecked && entries[j] == lines[i]) {
-                    lines.erase(lines.begin() + i);
-                    break;
-                }
-            }
-        }
-    }
+    logic::RemoveUncheckedLines(state.ScriptLines, state.NextLine, entries, checked);
     SetTimerEnabled(TimerId::Digits, true);
 }
 

@@ -4,8 +4,12 @@
 // entries in one place.
 #include "interpreter/core/Host.h"
 #include "interpreter/core/RunState.h"
+#include "interpreter/core/Services.h"
+#include "interpreter/logic/CtlMenu.h"
+#include "interpreter/logic/CtlWindows.h"
 #include "language/Diamond.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,21 +30,27 @@ inline constexpr std::string_view RunFailedMessage = "Run Failed (201) In Script
 
 class Session {
   public:
-    explicit Session(Host host);
+    Session(Host host, Services& services);
 
     Host host;
+    Services& services;
     RunState state;
     StartupState startup;
     ControlState controls;
     TDiamond cipher;
     bool ended = false;
     bool inTick = false;
+    logic::MenuSession menus;
+    bool menuTimerOn = false;
+    std::optional<logic::WaitForWindowPoll> windowPoll;
 
     // Timers behave like the window's timer components: switching on a running timer changes
     // nothing, a new interval restarts a running timer's period.
     void SetTimerEnabled(TimerId id, bool enabled);
     void SetTimerInterval(TimerId id, int intervalMs);
+    // Every timer, the menu's TimeOutTimer included.
     void StopAllTimers();
+    void SetMenuTimerEnabled(bool enabled);
     TimerState& Timer(TimerId id) { return controls.Timers[static_cast<int>(id)]; }
     bool TimerEnabled(TimerId id) const { return controls.Timers[static_cast<int>(id)].Enabled; }
 

@@ -41,6 +41,8 @@ Dispatched MenuStartCommand(Session&, const std::string&, const std::string&);
 Dispatched MenuShowCommand(Session&, const std::string&, const std::string&);
 Dispatched MenuDefaultCommand(Session&, const std::string&, const std::string&);
 Dispatched MenuItemCommand(Session&, const std::string&, const std::string&);
+// The tick of the menu window's TimeOutTimer.
+void MenuTimeOutTimer(Session& session);
 
 // network
 Dispatched ConnectCommand(Session&, const std::string&, const std::string&);
@@ -64,8 +66,7 @@ Dispatched DelCommand(Session&, const std::string&, const std::string&);
 Dispatched CopyCommand(Session&, const std::string&, const std::string&);
 Dispatched RenameCommand(Session&, const std::string&, const std::string&);
 
-// Switches the runner on again at once; the not-yet-built waiting commands use it so that no
-// run is left suspended.
+// Switches the runner on again at once, with its quick interval.
 void ResumeRunnerAtOnce(Session& session);
 
 } // namespace qv::interp

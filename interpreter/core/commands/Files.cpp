@@ -1,17 +1,136 @@
+#include "interpreter/core/Session.h"
 #include "interpreter/core/commands/Commands.h"
+#include "interpreter/logic/OpsCopy.h"
+#include "interpreter/logic/OpsEntry.h"
+#include "interpreter/logic/OpsFileLines.h"
+
+#include <optional>
 
 namespace qv::interp {
 
-// File operations need the file-operation port, which is not there yet.
-Dispatched DelCommand(Session&, const std::string&, const std::string&) {
+namespace {
+
+// A long folder copy would spend more time repainting the status than copying; the text is
+// brought up to date at most this often, and always before a question and at the end.
+constexpr long long StatusIntervalMs = 250;
+
+long long MillisecondsOfDay(const DateTime& moment) {
+    return ((moment.hour * 60LL + moment.minute) * 60 + moment.second) * 1000 + moment.millisecond;
+}
+
+// The progress window and the buttons as a copy sees them between files.
+class SessionCopyView final : public logic::CopyView {
+  public:
+    explicit SessionCopyView(Session& session) : s_(session) {}
+    ~SessionCopyView() override { Flush(); }
+    SessionCopyView(const SessionCopyView&) = delete;
+    SessionCopyView& operator=(const SessionCopyView&) = delete;
+
+    void ShowStatus(const std::string& text) override {
+        const long long now = MillisecondsOfDay(s_.host.system.Now());
+        // A clock that went back (midnight) shows at once.
+        if (!lastShown_ || now - *lastShown_ >= StatusIntervalMs || now < *lastShown_) {
+            s_.SetStatus(text);
+            lastShown_ = now;
+            hasPending_ = false;
+        } else {
+            pending_ = text;
+            hasPending_ = true;
+        }
+    }
+
+    void SetCopyLayout(bool copying) override {
+        if (!s_.ended)
+            s_.host.view.SetCopyLayout(copying);
+    }
+
+    void ProcessMessages() override {
+        if (!s_.ended)
+            s_.host.view.ProcessMessages();
+    }
+
+    // Next, Cancel, F5 and a stop take effect at the next file; Pause holds the copy there.
+    bool ContinueWithNextFile() override {
+        RunState& state = s_.state;
+        if (Stopping())
+            return false;
+        if (state.Paused) {
+            Flush();
+            SetCopyLayout(false);
+            while (state.Paused && !s_.ended && !state.StopRequested && !state.SkipRequested) {
+                s_.services.WaitForMessage();
+                s_.host.view.ProcessMessages();
+            }
+            SetCopyLayout(true);
+        }
+        return !Stopping();
+    }
+
+    logic::ReplaceAnswer AskReplace(const logic::ReplaceQuestion& question) override {
+        if (s_.ended)
+            return logic::ReplaceAnswer::Cancel;
+        Flush();
+        return s_.services.AskReplace(question);
+    }
+
+  private:
+    void Flush() {
+        if (hasPending_)
+            s_.SetStatus(pending_);
+        hasPending_ = false;
+    }
+
+    bool Stopping() {
+        RunState& state = s_.state;
+        if (s_.ended || state.StopRequested)
+            return true;
+        if (state.SkipRequested) {
+            state.SkipRequested = false;
+            return true;
+        }
+        return false;
+    }
+
+    Session& s_;
+    std::optional<long long> lastShown_;
+    // A plain string and flag: an optional string here trips a false uninitialised warning.
+    std::string pending_;
+    bool hasPending_ = false;
+};
+
+logic::EntrySource EntryFor(const Session& session, const std::string& line) {
+    return {session.state.CurrentScript, session.state.NextLine, line};
+}
+
+} // namespace
+
+Dispatched CopyCommand(Session& session, const std::string& line, const std::string&) {
+    session.state.SkipRequested = false;
+    SessionCopyView view(session);
+    const logic::CopyOutcome outcome =
+        logic::RunCopy(logic::ParseCopyLine(line), session.services, view, EntryFor(session, line));
+    if (session.state.ErrorsOn)
+        session.state.ErrorReport += outcome.report;
     return Dispatched::Done;
 }
 
-Dispatched CopyCommand(Session&, const std::string&, const std::string&) {
+Dispatched RenameCommand(Session& session, const std::string& line, const std::string&) {
+    const logic::RenameLine names = logic::ParseRenameLine(line);
+    if (!names.hasSeparator || !session.services.MoveOrRename(names.oldName, names.newName))
+        session.AddReportedError(logic::RenameFailedMessage, line);
     return Dispatched::Done;
 }
 
-Dispatched RenameCommand(Session&, const std::string&, const std::string&) {
+// The shell reports its own failures, if at all; nothing is recorded.
+Dispatched DelCommand(Session& session, const std::string& line, const std::string&) {
+    const std::string paths = logic::ParseDelLine(line);
+    session.SetStatus(logic::DeletingStatusText(paths));
+    session.host.view.ProcessMessages();
+    if (session.ended)
+        return Dispatched::Done;
+    const std::string pathList = logic::ShellPathList(paths);
+    if (pathList.size() > 1)
+        session.services.RecycleDelete(pathList);
     return Dispatched::Done;
 }
 

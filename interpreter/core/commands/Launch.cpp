@@ -1,5 +1,8 @@
 #include "interpreter/core/Session.h"
 #include "interpreter/core/commands/Commands.h"
+#include "interpreter/logic/OpsLoad.h"
+#include "interpreter/logic/OpsPaths.h"
+#include "interpreter/logic/OpsWaitBatch.h"
 #include "language/Text.h"
 
 namespace qv::interp {
@@ -8,6 +11,88 @@ namespace {
 
 // A script that calls itself would otherwise nest for ever inside one tick.
 constexpr std::size_t MaxRunDepth = 100;
+constexpr int HiddenShowCode = 0;
+
+// The once-a-day record in QVRUN.INI; the INI value stands between double quotes.
+class IniRunOnceStore final : public logic::RunOnceStore {
+  public:
+    explicit IniRunOnceStore(IniPort& ini) : ini_(ini) {}
+    std::string ReadRunOnce(const std::string& key) override {
+        return ini_.ReadIniString(std::string(logic::RunOnceIniFile),
+                                  std::string(logic::RunOnceSection), key);
+    }
+    void WriteRunOnce(const std::string& key, const std::string& date) override {
+        ini_.WriteIniString(std::string(logic::RunOnceIniFile), std::string(logic::RunOnceSection),
+                            key, "\"" + date + "\"");
+    }
+
+  private:
+    IniPort& ini_;
+};
+
+logic::LoadMoment ToLoadMoment(const DateTime& now) {
+    return {now.year,   now.month,  now.day,         now.hour,
+            now.minute, now.second, now.millisecond, now.dayOfWeek};
+}
+
+CommandIcon FileIcon(Session& session, const std::string& path) {
+    if (!path.empty() && session.services.Exists(path))
+        return {CommandIcon::Source::Associated, path, 0};
+    return {CommandIcon::Source::FileIndex, std::string(logic::MissingFileIconFile),
+            logic::MissingFileIconIndex};
+}
+
+// The icon file is the shortcut's icon location, else its target when that is a program, else
+// the target all the same.
+void ShowShortcutIcon(Session& session, const std::string& path) {
+    std::string iconFile;
+    if (const std::optional<ShortcutInfo> shortcut = session.services.ReadShortcut(path)) {
+        iconFile = shortcut->iconLocation;
+        if (iconFile.empty())
+            iconFile = shortcut->target;
+    }
+    session.host.view.ShowCommandIcon(FileIcon(session, iconFile));
+}
+
+// Writes the batch that starts the program and deletes the marker when it has closed, and
+// starts it hidden; returns the marker path (empty when no temporary name was free).
+std::string WriteWaitBatch(Session& session, const std::string& file,
+                           const std::string& parameters) {
+    FilePort& files = session.services;
+    const std::string marker =
+        logic::MakeTempFileName("", files.TempFolder(), files.TempNameSeed(),
+                                [&files](const std::string& path) { return files.Exists(path); });
+    if (marker.empty())
+        return marker;
+    const std::string batch = logic::WaitBatchPath(marker);
+    const std::string text = logic::WaitBatchText(file, parameters, marker);
+    files.WriteFileBytes(batch, text);
+    files.WriteFileBytes(marker, text);
+    session.services.ShellOpen(batch, "", logic::ExtractFilePath(batch), HiddenShowCode, true);
+    return marker;
+}
+
+void LaunchFile(Session& session, const logic::LaunchRequest& request) {
+    switch (logic::ChooseLaunchRoute(request.file, request.wait)) {
+    case logic::LaunchRoute::WaitBatch:
+        session.SetTimerEnabled(TimerId::Digits, false);
+        session.host.view.ProcessMessages();
+        if (session.ended)
+            return;
+        session.controls.Label1 = WriteWaitBatch(session, request.file, request.parameters);
+        session.AppendStatus(std::string(logic::WaitingForCloseText));
+        session.SetTimerEnabled(TimerId::WaitforClose, true);
+        break;
+    case logic::LaunchRoute::ProgramStart:
+        session.services.StartProgram(logic::ProgramCommandLine(request.file, request.parameters),
+                                      logic::ExtractFilePath(request.file), request.showCode);
+        break;
+    case logic::LaunchRoute::Shell:
+        session.services.ShellOpen(request.file, request.parameters, request.folder,
+                                   request.showCode, false);
+        break;
+    }
+}
 
 } // namespace
 
@@ -26,17 +111,35 @@ Dispatched RunCommand(Session& session, const std::string& line, const std::stri
     return Dispatched::Done;
 }
 
-// Program starts need the launch port, which is not there yet; a waiting form must not leave
-// the runner suspended.
-Dispatched LoadCommand(Session& session, const std::string&, const std::string& upper) {
-    if (StartsWith(upper, "LOAD AND WAIT"))
-        ResumeRunnerAtOnce(session);
+Dispatched LoadCommand(Session& session, const std::string& line, const std::string&) {
+    const logic::LoadLine load = logic::ParseLoadLine(line);
+    IniRunOnceStore store(session.services);
+    const logic::LoadDecision decision =
+        logic::DecideLoad(load, ToLoadMoment(session.host.system.Now()), store);
+    if (decision.resumeRunner)
+        session.SetTimerEnabled(TimerId::WaitTimer, true);
+    if (!decision.start)
+        return Dispatched::Done;
+    if (logic::IsShortcutPath(load.path))
+        ShowShortcutIcon(session, load.path);
+    else
+        session.host.view.ShowCommandIcon(FileIcon(session, load.path));
+    session.SetStatus(logic::LoadingStatusText(load.path));
+    LaunchFile(session, logic::MakeLaunchRequest(load));
+    if (!session.ended)
+        session.host.view.ProcessMessages();
     return Dispatched::Done;
 }
 
 void WaitforCloseTimer(Session& session) {
+    const std::string& marker = session.controls.Label1;
+    if (!marker.empty() && session.services.Exists(marker))
+        return;
     session.SetTimerEnabled(TimerId::WaitforClose, false);
-    ResumeRunnerAtOnce(session);
+    session.SetTimerEnabled(TimerId::CountDownTimer, true);
+    session.SetTimerEnabled(TimerId::Digits, true);
+    if (!marker.empty())
+        session.services.DeleteOneFile(logic::WaitBatchPath(marker));
 }
 
 } // namespace qv::interp

@@ -1,13 +1,31 @@
+#include "interpreter/core/Session.h"
 #include "interpreter/core/commands/Commands.h"
+#include "interpreter/logic/OpsNetwork.h"
 
 namespace qv::interp {
 
-// Drive and printer connections need the network port, which is not there yet.
-Dispatched ConnectCommand(Session&, const std::string&, const std::string&) {
+namespace {
+
+void RunNet(Session& session, logic::NetCommand command, const std::string& line) {
+    session.host.view.ShowCommandIcon(
+        {CommandIcon::Source::NetworkPicture, {}, logic::NetCommandImage(command)});
+    const logic::NetCommandOutcome outcome =
+        logic::RunNetCommand(command, line, session.services,
+                             [&session](const std::string& text) { session.SetStatus(text); },
+                             {session.state.CurrentScript, session.state.NextLine, line});
+    if (session.state.ErrorsOn)
+        session.state.ErrorReport += outcome.report;
+}
+
+} // namespace
+
+Dispatched ConnectCommand(Session& session, const std::string& line, const std::string&) {
+    RunNet(session, logic::NetCommand::Connect, line);
     return Dispatched::Done;
 }
 
-Dispatched CaptureCommand(Session&, const std::string&, const std::string&) {
+Dispatched CaptureCommand(Session& session, const std::string& line, const std::string&) {
+    RunNet(session, logic::NetCommand::Capture, line);
     return Dispatched::Done;
 }
 

@@ -1,73 +1,38 @@
 #include "interpreter/core/Session.h"
+#include "interpreter/core/WindowsList.h"
 #include "interpreter/core/commands/Commands.h"
-#include "language/Text.h"
+#include "interpreter/logic/CtlLocate.h"
+#include "interpreter/logic/CtlWindows.h"
 
-#include <array>
 #include <optional>
-#include <string_view>
 
 namespace qv::interp {
 
 namespace {
 
-enum class Placement {
-    TopCenter,
-    BottomCenter,
-    CenterLeft,
-    CenterRight,
-    Center,
-    TopLeft,
-    TopRight,
-    BottomRight,
-    BottomLeft,
-    Mini,
-    Hide,
-    Show,
-};
-
-struct PlacementWord {
-    std::string_view word;
-    Placement placement;
-};
-
-// Two-word positions come before "CENTER" so that "CENTER LEFT" is not taken as the centre.
-constexpr std::array<PlacementWord, 17> PlacementWords = {{
-    {"TOP CENTER", Placement::TopCenter},
-    {"TOP CENTRE", Placement::TopCenter},
-    {"BOTTOM CENTER", Placement::BottomCenter},
-    {"BOTTOM CENTRE", Placement::BottomCenter},
-    {"CENTER LEFT", Placement::CenterLeft},
-    {"CENTRE LEFT", Placement::CenterLeft},
-    {"CENTER RIGHT", Placement::CenterRight},
-    {"CENTRE RIGHT", Placement::CenterRight},
-    {"CENTER", Placement::Center},
-    {"CENTRE", Placement::Center},
-    {"TOP LEFT", Placement::TopLeft},
-    {"TOP RIGHT", Placement::TopRight},
-    {"BOTTOM RIGHT", Placement::BottomRight},
-    {"BOTTOM LEFT", Placement::BottomLeft},
-    {"MINI", Placement::Mini},
-    {"HIDE", Placement::Hide},
-    {"SHOW", Placement::Show},
-}};
-
-std::optional<Placement> FindPlacement(const std::string& argument) {
-    for (const PlacementWord& entry : PlacementWords)
-        if (Contains(argument, entry.word))
-            return entry.placement;
-    return std::nullopt;
+// Hidden windows are listed too; no match does nothing and records nothing.
+void PostToFirstMatch(Session& session, const std::string& line) {
+    const std::optional<logic::WindowCommand> command = logic::ReadWindowCommand(line);
+    if (!command)
+        return;
+    TWindowsList list(session.services);
+    list.Refresh();
+    const std::optional<std::size_t> found =
+        logic::FirstMatchingWindow(list.WindowList, command->title);
+    if (found)
+        session.services.PostSysCommand(list.Handles(*found), command->sysCommand);
 }
 
-void Place(Session& session, Placement placement) {
+void Place(Session& session, logic::Placement placement) {
     ProgressView& view = session.host.view;
     switch (placement) {
-    case Placement::Mini:
+    case logic::Placement::Mini:
         view.Minimize();
         return;
-    case Placement::Hide:
+    case logic::Placement::Hide:
         session.HideWindow();
         return;
-    case Placement::Show:
+    case logic::Placement::Show:
         session.ShowWindow();
         return;
     default:
@@ -75,59 +40,28 @@ void Place(Session& session, Placement placement) {
     }
     const Size screen = view.ScreenSize();
     const Size window = view.WindowSize();
-    const int right = screen.width - window.width;
-    const int bottom = screen.height - window.height;
-    const int middleX = right / 2;
-    const int middleY = bottom / 2;
-    switch (placement) {
-    case Placement::TopCenter:
-        view.MoveTo(middleX, 0);
-        break;
-    case Placement::BottomCenter:
-        view.MoveTo(middleX, bottom);
-        break;
-    case Placement::CenterLeft:
-        view.MoveTo(0, middleY);
-        break;
-    case Placement::CenterRight:
-        view.MoveTo(right, middleY);
-        break;
-    case Placement::Center:
-        view.MoveTo(middleX, middleY);
-        break;
-    case Placement::TopLeft:
-        view.MoveTo(0, 0);
-        break;
-    case Placement::TopRight:
-        view.MoveTo(right, 0);
-        break;
-    case Placement::BottomRight:
-        view.MoveTo(right, bottom);
-        break;
-    case Placement::BottomLeft:
-        view.MoveTo(0, bottom);
-        break;
-    default:
-        break;
-    }
+    const std::optional<logic::ScreenPoint> point = logic::PlacementPosition(
+        placement, screen.width, screen.height, window.width, window.height);
+    if (point)
+        view.MoveTo(point->left, point->top);
 }
 
 } // namespace
 
-// Window lookup by title needs the window-list port, which is not there yet.
-Dispatched CloseCommand(Session&, const std::string&, const std::string&) {
+Dispatched CloseCommand(Session& session, const std::string& line, const std::string&) {
+    PostToFirstMatch(session, line);
     return Dispatched::Done;
 }
 
-Dispatched MinimizeCommand(Session&, const std::string&, const std::string&) {
+Dispatched MinimizeCommand(Session& session, const std::string& line, const std::string&) {
+    PostToFirstMatch(session, line);
     return Dispatched::Done;
 }
 
-Dispatched LocateCommand(Session& session, const std::string&, const std::string& upper) {
+Dispatched LocateCommand(Session& session, const std::string& line, const std::string&) {
     session.SetStatus("");
     session.host.view.ShowCommandIcon({CommandIcon::Source::Window, {}, 0});
-    const std::optional<Placement> placement =
-        FindPlacement(upper.substr(std::string_view("LOCATE ").size()));
+    const std::optional<logic::Placement> placement = logic::LocateLinePlacement(line);
     if (!placement)
         return Dispatched::ContinueTests;
     Place(session, *placement);

@@ -17,12 +17,12 @@ TEST_F(DispatchTest, IgnoredLinesAndInvalidCommands) {
     Runner r(h.Ports());
     h.Attach(r);
     h.AddScript(CommonPath, {"ERROR ON", "; comment", "REMOVE.BAT", "rem x", "   ", "   ;comment",
-                             "LOCATE SOMEWHERE", "SHUTDOWNNOW", "LOGOFFX", "\tfrobnicate \t"});
+                             "LOCATE SOMEWHERE", "\tfrobnicate \t"});
     r.FormCreate(std::nullopt);
     ASSERT_TRUE(h.RunUntilEnded());
     EXPECT_EQ(r.State().ErrorReport, Invalid(CommonPath, 7, ";comment") +
                                          Invalid(CommonPath, 8, "LOCATE SOMEWHERE") +
-                                         Invalid(CommonPath, 11, "frobnicate"));
+                                         Invalid(CommonPath, 9, "frobnicate"));
 }
 
 TEST_F(DispatchTest, KeywordsMatchInAnyCase) {

@@ -20,7 +20,7 @@ void FakeHost::Advance(long long ms) {
         int timer = -1;
         long long at = target + 1;
         long long order = 0;
-        for (int id = 0; id < TimerCount; ++id) {
+        for (int id = 0; id <= MenuTimerSlot; ++id) {
             if (!armed[id])
                 continue;
             if (due_[id] < at || (due_[id] == at && dueOrder_[id] < order)) {
@@ -53,11 +53,23 @@ void FakeHost::Advance(long long ms) {
         }
         due_[timer] = now_ + armedInterval[timer];
         dueOrder_[timer] = ++order_;
-        if (runner_)
+        if (runner_ && timer == MenuTimerSlot)
+            runner_->TimeOutTimer();
+        else if (runner_)
             runner_->OnTimer(static_cast<TimerId>(timer));
     }
     if (!terminated)
         now_ = std::max(now_, target);
+}
+
+void FakeHost::SetCopyLayout(bool copying) {
+    Touch();
+    copyLayoutHistory.push_back(copying);
+}
+
+void FakeHost::ShowCommandIcon(const CommandIcon& icon) {
+    Touch();
+    icons.push_back(icon);
 }
 
 void FakeHost::ProcessMessages() {
@@ -99,11 +111,24 @@ void FakeHost::AddFile(const std::string& path, std::string bytes) {
 
 void FakeHost::StartTimer(TimerId id, int intervalMs) {
     Touch();
-    const int i = static_cast<int>(id);
-    armed[i] = true;
-    armedInterval[i] = intervalMs;
-    due_[i] = now_ + intervalMs;
-    dueOrder_[i] = ++order_;
+    Arm(static_cast<int>(id), intervalMs);
+}
+
+void FakeHost::Arm(int slot, int intervalMs) {
+    armed[slot] = true;
+    armedInterval[slot] = intervalMs;
+    due_[slot] = now_ + intervalMs;
+    dueOrder_[slot] = ++order_;
+}
+
+void FakeHost::ArmMenuTimer(int intervalMs) {
+    Touch();
+    Arm(MenuTimerSlot, intervalMs);
+}
+
+void FakeHost::DisarmMenuTimer() {
+    Touch();
+    armed[MenuTimerSlot] = false;
 }
 
 void FakeHost::StopTimer(TimerId id) {
@@ -222,12 +247,7 @@ bool FakeHost::ReadFileBytes(const std::string& path, std::string& bytes) {
 
 DateTime FakeHost::Now() {
     Touch();
-    DateTime moment;
-    moment.year = 2026;
-    moment.month = 12;
-    moment.day = 9;
-    moment.hour = 8;
-    moment.dayOfWeek = 3;
+    DateTime moment = today;
     moment.millisecond = static_cast<int>(now_ % 1000);
     return moment;
 }

@@ -30,6 +30,7 @@ class FakeHost : public TimerPort,
     FakeHost();
 
     Host Ports() { return Host{*this, *this, *this, *this, *this}; }
+    Runner* AttachedRunner() { return runner_; }
     void Attach(Runner& runner) { runner_ = &runner; }
 
     // The virtual clock, in ms since start.
@@ -62,6 +63,8 @@ class FakeHost : public TimerPort,
     std::vector<std::vector<std::string>> promptEntries;
     std::vector<std::string> statusHistory;
     std::vector<std::string> countHistory;
+    std::vector<bool> copyLayoutHistory;
+    std::vector<CommandIcon> icons;
     std::string status;
     std::string title;
     bool terminated = false;
@@ -73,14 +76,20 @@ class FakeHost : public TimerPort,
     std::optional<std::pair<int, int>> movedTo;
     std::map<Button, bool> buttonEnabled;
     std::map<Button, std::string> buttonCaption;
-    std::array<bool, TimerCount> armed{};
-    std::array<int, TimerCount> armedInterval{};
+    // The five timers, then the menu window's TimeOutTimer.
+    static constexpr int MenuTimerSlot = TimerCount;
+    std::array<bool, TimerCount + 1> armed{};
+    std::array<int, TimerCount + 1> armedInterval{};
+    void ArmMenuTimer(int intervalMs);
+    void DisarmMenuTimer();
     int callsAfterTerminate = 0;
 
     std::string windowsFolder = "C:\\WINDOWS";
     std::string programFolder = "C:\\QV\\";
     std::string userName = "alice";
     std::string computerName = "PC1";
+    // The local date and time the host reports (the clock's milliseconds are added).
+    DateTime today{2026, 12, 9, 8, 0, 0, 0, 3};
     Size screen{800, 600};
     Size window{391, 111};
 
@@ -90,7 +99,7 @@ class FakeHost : public TimerPort,
     // ProgressView
     void SetStatusText(const std::string& text) override;
     void SetTitle(const std::string& text) override;
-    void ShowCommandIcon(const CommandIcon&) override { Touch(); }
+    void ShowCommandIcon(const CommandIcon& icon) override;
     void SetClockFrame(int) override { Touch(); }
     void SetClockVisible(bool v) override;
     void SetCountText(const std::string& text) override;
@@ -107,7 +116,7 @@ class FakeHost : public TimerPort,
     void BringToFront() override { Touch(); }
     void HideTaskbarButton() override { Touch(); }
     void SetTrayIcon(bool active) override;
-    void SetCopyLayout(bool) override { Touch(); }
+    void SetCopyLayout(bool copying) override;
     void ProcessMessages() override;
     // Dialogs
     int ShowMessageBox(const std::string& text, const std::string& title,
@@ -141,8 +150,9 @@ class FakeHost : public TimerPort,
     Runner* runner_ = nullptr;
     long long now_ = 0;
     long long order_ = 0;
-    std::array<long long, TimerCount> due_{};
-    std::array<long long, TimerCount> dueOrder_{};
+    void Arm(int slot, int intervalMs);
+    std::array<long long, TimerCount + 1> due_{};
+    std::array<long long, TimerCount + 1> dueOrder_{};
     std::vector<Scheduled> scheduled_;
     std::map<std::string, std::string> files_;
 };

@@ -1,5 +1,6 @@
 #pragma once
 #include "FakeHost.h"
+#include "FakeServices.h"
 #include "interpreter/core/Runner.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +16,7 @@ inline constexpr const char* ErrorLogHeading =
 
 class RunnerTest : public ::testing::Test {
   protected:
-    RunnerTest() : runner(host.Ports()) { host.Attach(runner); }
+    RunnerTest() : services(host), runner(host.Ports(), services) { host.Attach(runner); }
 
     void StartWith(const std::vector<std::string>& commonLines) {
         host.AddScript(CommonPath, commonLines);
@@ -40,6 +41,7 @@ class RunnerTest : public ::testing::Test {
     }
 
     FakeHost host;
+    FakeServices services;
     Runner runner;
 };
 

@@ -283,15 +283,17 @@ TEST_F(RunnerTest, CloseIsAllowedWithoutTheLock) {
     EXPECT_TRUE(runner.FormCloseQuery());
 }
 
-TEST_F(RunnerTest, WaitingCommandsNotBuiltYetNeverLeaveTheRunSuspended) {
-    for (const char* line : {"WAIT FOR WINDOW Notepad", "LOAD AND WAIT C:\\X.EXE", "WAIT abc"}) {
+// A host built before the command families' ports gets services that find nothing and fail.
+TEST_F(RunnerTest, AHostWithoutServicesNeverLeavesTheRunSuspended) {
+    for (const char* line : {"WAIT FOR WINDOW Notepad", "LOAD AND WAIT C:\\X.EXE", "WAIT abc",
+                             "MENU SHOW", "COPY C:\\A > D:\\B", "SENDKEYS \"x\",\"y\""}) {
         SCOPED_TRACE(line);
         FakeHost h;
         Runner r(h.Ports());
         h.Attach(r);
         h.AddScript(CommonPath, {line, "ERROR ON"});
         r.FormCreate(std::nullopt);
-        EXPECT_TRUE(h.RunUntilEnded(2000));
+        EXPECT_TRUE(h.RunUntilEnded(15000));
     }
 }
 
