@@ -70,6 +70,21 @@ void Session::ProcessLine(const std::string& rawLine) {
         return;
     }
     const std::string line = NormaliseLine(rawLine);
+    // Only the outermost dispatch is a command of its own for the observer.
+    RunObserver* const watching = dispatchDepth == 0 && !line.empty() ? observer : nullptr;
+    if (watching) {
+        watching->LineStarted(state.CurrentScript,
+                              observedLine >= 0 ? observedLine : state.NextLine - 1, line);
+    }
+    observedLine = -1;
+    ++dispatchDepth;
+    Dispatch(line);
+    --dispatchDepth;
+    if (watching)
+        watching->LineFinished();
+}
+
+void Session::Dispatch(const std::string& line) {
     const std::string upper = UpperCase(line);
     std::size_t from = 0;
     while (const std::optional<Keyword> keyword = MatchKeyword(upper, from)) {

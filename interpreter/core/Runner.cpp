@@ -166,6 +166,10 @@ Runner::Runner(Host host, Services& services)
 
 Runner::~Runner() = default;
 
+void Runner::SetObserver(RunObserver* observer) {
+    session_->observer = observer;
+}
+
 void Runner::FormCreate(const std::optional<std::string>& commandLinePath) {
     if (!session_->ended)
         qv::interp::FormCreate(*session_, commandLinePath);

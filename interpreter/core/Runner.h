@@ -1,6 +1,7 @@
 #pragma once
 // The interpreter's public entry points: the progress window forwards its events here.
 #include "interpreter/core/Host.h"
+#include "interpreter/core/RunObserver.h"
 #include "interpreter/core/RunState.h"
 
 #include <memory>
@@ -45,6 +46,9 @@ class Runner {
     // A request to close the window (system menu, Windows shutdown or log-off). Returns whether
     // the close is allowed; when it is, the script cipher has been wiped.
     bool FormCloseQuery();
+
+    // Lets `observer` (or nobody, with nullptr) watch the run; it must outlive the runner.
+    void SetObserver(RunObserver* observer);
 
     // The keyword dispatch, as commands and start-up use it.
     void ProcessLine(const std::string& line);

@@ -137,14 +137,27 @@ void Session::SetTrayIcon(bool active) {
 }
 
 void Session::AddErrorEntry(std::string_view message, std::string_view lineText) {
-    std::string& report = state.ErrorReport;
-    report += message;
-    report += state.CurrentScript;
-    report += "\r\n\t Line : ";
-    report += std::to_string(state.NextLine);
-    report += " '";
-    report += lineText;
-    report += "'\r\n";
+    std::string entry(message);
+    entry += state.CurrentScript;
+    entry += "\r\n\t Line : ";
+    entry += std::to_string(state.NextLine);
+    entry += " '";
+    entry += lineText;
+    entry += "'\r\n";
+    AppendReport(entry);
+}
+
+void Session::AppendReport(std::string_view entries) {
+    if (entries.empty())
+        return;
+    state.ErrorReport += entries;
+    if (observer)
+        observer->ErrorEntry(std::string(entries));
+}
+
+void Session::Note(const std::string& note) {
+    if (observer)
+        observer->LineNote(note);
 }
 
 void Session::AddReportedError(std::string_view message, std::string_view lineText) {
@@ -162,6 +175,8 @@ bool Session::LoadCompiledScript(const std::string& path) {
         result = ReadCompiledScript(bytes, cipher);
     if (result.status == ReadResult::Status::Ok) {
         state.ScriptLines = std::move(result.lines);
+        if (observer)
+            observer->ScriptLoaded(path);
         return true;
     }
     state.ScriptLines.clear();
@@ -177,19 +192,22 @@ bool Session::LoadCompiledScript(const std::string& path) {
 void Session::EndRun() {
     if (ended)
         return;
+    std::string shown;
     if (!state.ErrorReport.empty()) {
         // A modal dialog still delivers timer messages; nothing may tick behind it.
         StopAllTimers();
-        host.dialogs.ShowErrorLog("An Error Has Occurred Whilst Processing the Script(s)\r\n" +
-                                  state.ErrorReport);
+        shown = "An Error Has Occurred Whilst Processing the Script(s)\r\n" + state.ErrorReport;
+        host.dialogs.ShowErrorLog(shown);
     }
-    EndApplication();
+    EndApplication(shown);
 }
 
-void Session::EndApplication() {
+void Session::EndApplication(const std::string& shownReport) {
     if (ended)
         return;
     StopAllTimers();
+    if (observer)
+        observer->RunEnded(shownReport);
     host.application.Terminate();
     ended = true;
 }

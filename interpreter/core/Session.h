@@ -3,6 +3,7 @@
 // timers with the window timers' semantics, the cipher, and the helpers that keep the texts and
 // entries in one place.
 #include "interpreter/core/Host.h"
+#include "interpreter/core/RunObserver.h"
 #include "interpreter/core/RunState.h"
 #include "interpreter/core/Services.h"
 #include "interpreter/logic/CtlMenu.h"
@@ -40,6 +41,11 @@ class Session {
     TDiamond cipher;
     bool ended = false;
     bool inTick = false;
+    // Optional; sees each command and entry (run log, what-if runs).
+    RunObserver* observer = nullptr;
+    // The line number the observer is told for the next dispatch, when it is not NextLine - 1
+    // (the leading configuration lines run before NextLine moves).
+    int observedLine = -1;
     logic::MenuSession menus;
     bool menuTimerOn = false;
     std::optional<logic::WaitForWindowPoll> windowPoll;
@@ -68,6 +74,10 @@ class Session {
 
     // Appends an entry in the report's format: message, script, CR LF, TAB, line number, line.
     void AddErrorEntry(std::string_view message, std::string_view lineText);
+    // Appends finished entries to the report (the commands that format their own).
+    void AppendReport(std::string_view entries);
+    // Tells the observer, if any, what the current command did.
+    void Note(const std::string& note);
     // The same, only while ErrorsOn.
     void AddReportedError(std::string_view message, std::string_view lineText);
 
@@ -77,8 +87,8 @@ class Session {
 
     // Shows the error report when it holds entries, then ends the application.
     void EndRun();
-    // Ends the application at once.
-    void EndApplication();
+    // Ends the application at once; `shownReport` is the error report the user was shown.
+    void EndApplication(const std::string& shownReport = {});
 
     // Cancel button and F5: stop and end the run.
     void Cancel();
@@ -87,6 +97,10 @@ class Session {
     void SelectPendingCommands();
 
     void ProcessLine(const std::string& line);
+
+  private:
+    void Dispatch(const std::string& trimmedLine);
+    int dispatchDepth = 0;
 };
 
 } // namespace qv::interp

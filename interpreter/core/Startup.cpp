@@ -114,6 +114,7 @@ void FormCreate(Session& session, const std::optional<std::string>& commandLineP
             configures = true;
             if (test == "LOCATE HIDE")
                 hidden = true;
+            session.observedLine = static_cast<int>(i);
             session.ProcessLine(line);
             if (session.ended)
                 return;

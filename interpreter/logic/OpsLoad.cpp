@@ -103,32 +103,49 @@ std::string RunOnceDate(const LoadMoment& moment) {
     return buffer.data();
 }
 
+namespace {
+std::string ClockText(int minutes) {
+    const int h = minutes / 60, m = minutes % 60;
+    return std::string{char('0' + h / 10), char('0' + h % 10), ':', char('0' + m / 10),
+                       char('0' + m % 10)};
+}
+
+constexpr std::array<std::string_view, 7> WeekDayNames = {
+    "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"};
+} // namespace
+
 LoadDecision DecideLoad(const LoadLine& line, const LoadMoment& now, RunOnceStore& store) {
-    const LoadDecision notStarted{false, line.wait};
+    const auto notStarted = [&](std::string reason) {
+        return LoadDecision{false, line.wait, std::move(reason)};
+    };
     const bool runOnce = Contains(line.dayList, "R");
     const std::string today = RunOnceDate(now);
     if (runOnce && store.ReadRunOnce(line.path) == today)
-        return {false, true};
+        return {false, true, "already run today"};
 
     bool start = (line.timeWindow.empty() && line.dayList.empty()) || runOnce;
     if (!line.timeWindow.empty()) {
         const std::optional<TimeWindow> window = ParseTimeWindow(line.timeWindow);
+        if (!window)
+            return notStarted("(" + line.timeWindow + ") is not two times of day");
         const long long moment = MillisecondsOfDay(now);
-        if (!window || window->startMinutes * 60000LL >= moment ||
-            window->endMinutes * 60000LL <= moment)
-            return notStarted;
+        if (window->startMinutes * 60000LL >= moment || window->endMinutes * 60000LL <= moment)
+            return notStarted("outside " + ClockText(window->startMinutes) + " to " +
+                              ClockText(window->endMinutes));
         start = true;
     }
     if (!line.dayList.empty() && line.dayList != "R") {
         const char today = static_cast<char>('0' + now.dayOfWeek);
         start = now.dayOfWeek >= 1 && now.dayOfWeek <= 7 &&
                 line.dayList.find(today) != std::string::npos;
+        if (!start && now.dayOfWeek >= 1 && now.dayOfWeek <= 7)
+            return notStarted("not on " + std::string(WeekDayNames[now.dayOfWeek - 1]));
     }
     if (!start)
-        return notStarted;
+        return notStarted("not today");
     if (runOnce)
         store.WriteRunOnce(line.path, today);
-    return {true, false};
+    return {true, false, {}};
 }
 
 bool IsShortcutPath(std::string_view path) {

@@ -68,6 +68,8 @@ struct LoadDecision {
     // Switch the runner's WaitTimer on at once: a LOAD AND WAIT that starts nothing must not
     // leave the runner suspended, and a run-once line already run today does it in any form.
     bool resumeRunner = false;
+    // Why nothing starts, for the run log and what-if runs ("outside 08:00 to 12:30").
+    std::string skipReason;
 };
 
 // Whether the line starts its program now. The run-once record is read when the day list

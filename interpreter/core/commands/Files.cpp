@@ -110,7 +110,7 @@ Dispatched CopyCommand(Session& session, const std::string& line, const std::str
     const logic::CopyOutcome outcome =
         logic::RunCopy(logic::ParseCopyLine(line), session.services, view, EntryFor(session, line));
     if (session.state.ErrorsOn)
-        session.state.ErrorReport += outcome.report;
+        session.AppendReport(outcome.report);
     return Dispatched::Done;
 }
 

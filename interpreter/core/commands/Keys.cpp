@@ -53,8 +53,8 @@ Dispatched SendKeysCommand(Session& session, const std::string& line, const std:
         return Dispatched::Done;
     session.host.view.ProcessMessages();
     if (result.fault && session.state.ErrorsOn)
-        session.state.ErrorReport += logic::SendKeysFaultEntry(
-            *result.fault, {session.state.CurrentScript, session.state.NextLine, line});
+        session.AppendReport(logic::SendKeysFaultEntry(
+            *result.fault, {session.state.CurrentScript, session.state.NextLine, line}));
     return Dispatched::Done;
 }
 

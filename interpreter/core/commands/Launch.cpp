@@ -107,6 +107,7 @@ Dispatched RunCommand(Session& session, const std::string& line, const std::stri
     state.ScriptStack.push_back(state.CurrentScript);
     state.LineStack.push_back(std::to_string(state.NextLine));
     state.CurrentScript = path;
+    session.Note("run " + path + ", then return");
     session.LoadCompiledScript(path);
     return Dispatched::Done;
 }
@@ -118,8 +119,10 @@ Dispatched LoadCommand(Session& session, const std::string& line, const std::str
         logic::DecideLoad(load, ToLoadMoment(session.host.system.Now()), store);
     if (decision.resumeRunner)
         session.SetTimerEnabled(TimerId::WaitTimer, true);
-    if (!decision.start)
+    if (!decision.start) {
+        session.Note("skipped: " + decision.skipReason);
         return Dispatched::Done;
+    }
     if (logic::IsShortcutPath(load.path))
         ShowShortcutIcon(session, load.path);
     else

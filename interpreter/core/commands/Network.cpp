@@ -14,7 +14,7 @@ void RunNet(Session& session, logic::NetCommand command, const std::string& line
                              [&session](const std::string& text) { session.SetStatus(text); },
                              {session.state.CurrentScript, session.state.NextLine, line});
     if (session.state.ErrorsOn)
-        session.state.ErrorReport += outcome.report;
+        session.AppendReport(outcome.report);
 }
 
 } // namespace
