@@ -1,10 +1,15 @@
 #include "tools/qvtool/Commands.h"
 
+#include "interpreter/core/Host.h"
 #include "language/CompiledScript.h"
 #include "language/Diamond.h"
 #include "language/Text.h"
 #include "tools/qvtool/ScriptCheck.h"
+#include "tools/qvtool/WhatIf.h"
 
+#include <chrono>
+#include <cstdio>
+#include <ctime>
 #include <memory>
 #include <ostream>
 
@@ -14,7 +19,11 @@ namespace {
 
 constexpr const char* Usage = "usage: qvtool compile SRC [-o OUT]\n"
                               "       qvtool decompile FILE\n"
-                              "       qvtool check SRC\n";
+                              "       qvtool check SRC\n"
+                              "       qvtool run FILE [--dry-run] [--at \"YYYY-MM-DD HH:MM\"] "
+                              "[--user NAME]\n"
+                              "                  [--computer NAME] [--answer yes|no|cancel] "
+                              "[--menu N] [--ini PATH]\n";
 
 int UsageError(std::ostream& err, const std::string& what) {
     err << "qvtool: " << what << "\n" << Usage;
@@ -112,6 +121,105 @@ int Check(const std::vector<std::string>& args, std::ostream& out, std::ostream&
     return problems.empty() ? ExitOk : ExitProblems;
 }
 
+std::optional<interp::DateTime> ParseMoment(const std::string& text) {
+    interp::DateTime t;
+    char tail = 0;
+    if (std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d%c", &t.year, &t.month, &t.day, &t.hour,
+                    &t.minute, &tail) != 5)
+        return std::nullopt;
+    if (t.year < 1601 || t.year > 9999 || t.month < 1 || t.month > 12 || t.day < 1 || t.day > 31 ||
+        t.hour > 23 || t.minute > 59 || t.hour < 0 || t.minute < 0)
+        return std::nullopt;
+    static constexpr int MonthDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (t.year % 4 == 0 && t.year % 100 != 0) || t.year % 400 == 0;
+    if (t.day > MonthDays[t.month - 1] || (t.month == 2 && t.day == 29 && !leap))
+        return std::nullopt;
+    // Day of week by Zeller's congruence, 1 Monday ... 7 Sunday.
+    const int m = t.month < 3 ? t.month + 12 : t.month, y = t.month < 3 ? t.year - 1 : t.year;
+    const int h = (t.day + 13 * (m + 1) / 5 + y + y / 4 - y / 100 + y / 400) % 7; // 0 Saturday
+    t.dayOfWeek = (h + 5) % 7 + 1;
+    return t;
+}
+
+interp::DateTime LocalNow() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &now);
+#else
+    localtime_r(&now, &local);
+#endif
+    interp::DateTime t;
+    t.year = local.tm_year + 1900;
+    t.month = local.tm_mon + 1;
+    t.day = local.tm_mday;
+    t.hour = local.tm_hour;
+    t.minute = local.tm_min;
+    t.second = local.tm_sec;
+    t.dayOfWeek = local.tm_wday == 0 ? 7 : local.tm_wday;
+    return t;
+}
+
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    whatif::Options options;
+    options.at = LocalNow();
+    bool haveScript = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const bool takesValue = arg == "--at" || arg == "--user" || arg == "--computer" ||
+                                arg == "--answer" || arg == "--menu" || arg == "--ini";
+        if (takesValue && i + 1 >= args.size())
+            return UsageError(err, arg + " needs a value");
+        if (arg == "--dry-run") {
+            // Every run of qvtool is a dry run; the switch says so explicitly.
+        } else if (arg == "--at") {
+            const std::optional<interp::DateTime> at = ParseMoment(args[++i]);
+            if (!at)
+                return UsageError(err, "--at takes \"YYYY-MM-DD HH:MM\", not " + args[i]);
+            options.at = *at;
+        } else if (arg == "--user") {
+            options.user = args[++i];
+        } else if (arg == "--computer") {
+            options.computer = args[++i];
+        } else if (arg == "--answer") {
+            const std::string answer = LowerCase(args[++i]);
+            if (answer == "yes")
+                options.answer = interp::IdYes;
+            else if (answer == "no")
+                options.answer = interp::IdNo;
+            else if (answer == "cancel")
+                options.answer = interp::IdCancel;
+            else
+                return UsageError(err, "--answer takes yes, no or cancel");
+        } else if (arg == "--menu") {
+            const std::string& n = args[++i];
+            if (n.size() != 1 || n[0] < '1' || n[0] > '9')
+                return UsageError(err, "--menu takes an entry number from 1 to 9");
+            options.menuEntry = n[0] - '0';
+        } else if (arg == "--ini") {
+            options.ini = args[++i];
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            return UsageError(err, "unknown option " + arg);
+        } else if (!haveScript) {
+            options.script = arg;
+            haveScript = true;
+        } else {
+            return UsageError(err, "run takes one compiled script");
+        }
+    }
+    if (!haveScript)
+        return UsageError(err, "run needs a compiled script");
+    std::string bytes;
+    if (FileResult read = ReadWholeFile(options.script, bytes); !read.ok) {
+        err << "qvtool: " << read.error << "\n";
+        return ExitNoInput;
+    }
+    const std::string report = whatif::RunWhatIf(options, out);
+    if (!report.empty())
+        out << report;
+    return report.empty() ? ExitOk : ExitProblems;
+}
+
 } // namespace
 
 int RunQvTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -129,6 +237,8 @@ int RunQvTool(const std::vector<std::string>& args, std::ostream& out, std::ostr
         return Decompile(rest, out, err);
     if (command == "check")
         return Check(rest, out, err);
+    if (command == "run")
+        return Run(rest, out, err);
     return UsageError(err, "unknown command " + command);
 }
 

@@ -45,8 +45,10 @@ Dispatched SendKeysCommand(Session& session, const std::string& line, const std:
     list.Refresh();
     const std::optional<std::size_t> found =
         logic::FirstMatchingWindow(list.WindowList, request.caption);
-    if (!found)
+    if (!found) {
+        session.Note("skipped: no window titled like " + request.caption);
         return Dispatched::Done;
+    }
     TSendKey sender(session.services, session.services);
     const TSendKey::Result result = sender.SendKeysTo(request.keys, list.Handles(*found));
     if (session.ended)

@@ -51,6 +51,7 @@ Dispatched WaitForWindowCommand(Session& session, const std::string& line, const
     session.SetTimerEnabled(TimerId::Digits, false);
     session.SetTimerEnabled(TimerId::CountDownTimer, false);
     session.controls.CheckWind = title;
+    session.Note("wait up to 12 seconds for a window titled like " + title);
     session.windowPoll.emplace(title);
     session.SetTimerEnabled(TimerId::WaitForWindow, true);
     return Dispatched::Done;

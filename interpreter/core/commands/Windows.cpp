@@ -21,6 +21,8 @@ void PostToFirstMatch(Session& session, const std::string& line) {
         logic::FirstMatchingWindow(list.WindowList, command->title);
     if (found)
         session.services.PostSysCommand(list.Handles(*found), command->sysCommand);
+    else
+        session.Note("skipped: no window titled like " + command->title);
 }
 
 void Place(Session& session, logic::Placement placement) {

@@ -1,0 +1,510 @@
+#include "tools/qvtool/WhatIf.h"
+
+#include "interpreter/core/Runner.h"
+#include "language/CompiledScript.h"
+#include "language/Text.h"
+
+#include <chrono>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <ostream>
+#include <utility>
+
+namespace qv::whatif {
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace qv::interp;
+
+constexpr long long MsPerDay = 24LL * 60 * 60 * 1000;
+// A run that is still going after this much virtual time is waiting for something that a run
+// without a user never brings.
+constexpr long long VirtualTimeLimitMs = 7LL * MsPerDay;
+constexpr int MenuTimerSlot = TimerCount;
+
+std::string WindowStateText(int showCode) {
+    switch (showCode) {
+    case 0:
+        return " hidden";
+    case 3:
+        return " maximised";
+    case 6:
+    case 7:
+        return " minimised";
+    default:
+        return "";
+    }
+}
+
+// Days since 1970-01-01 of a civil date, and back (proleptic Gregorian).
+long long DaysFromCivil(int y, int m, int d) {
+    y -= m <= 2;
+    const long long era = (y >= 0 ? y : y - 399) / 400;
+    const long long yoe = y - era * 400;
+    const long long doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    const long long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + doe - 719468;
+}
+
+DateTime CivilFromMs(long long ms) {
+    long long days = ms / MsPerDay;
+    long long rest = ms % MsPerDay;
+    if (rest < 0) {
+        rest += MsPerDay;
+        --days;
+    }
+    const long long z = days + 719468;
+    const long long era = (z >= 0 ? z : z - 146096) / 146097;
+    const long long doe = z - era * 146097;
+    const long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const long long mp = (5 * doy + 2) / 153;
+    DateTime t;
+    t.day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+    t.month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+    t.year = static_cast<int>(yoe + era * 400 + (t.month <= 2));
+    t.hour = static_cast<int>(rest / 3600000);
+    t.minute = static_cast<int>(rest / 60000 % 60);
+    t.second = static_cast<int>(rest / 1000 % 60);
+    t.millisecond = static_cast<int>(rest % 1000);
+    t.dayOfWeek = static_cast<int>(((days % 7) + 7 + 3) % 7) + 1; // 1970-01-01 was a Thursday
+    return t;
+}
+
+long long MsFromCivil(const DateTime& t) {
+    return DaysFromCivil(t.year, t.month, t.day) * MsPerDay + t.hour * 3600000LL +
+           t.minute * 60000LL + t.second * 1000LL + t.millisecond;
+}
+
+class WhatIfHost final : public TimerPort,
+                         public ProgressView,
+                         public Dialogs,
+                         public SystemPort,
+                         public ApplicationPort,
+                         public Services,
+                         public RunObserver {
+  public:
+    WhatIfHost(const Options& options, std::ostream& out)
+        : options_(options), out_(out), start_(MsFromCivil(options.at)) {}
+
+    std::string Run() {
+        Runner runner(Host{*this, *this, *this, *this, *this}, *this);
+        runner_ = &runner;
+        runner.SetObserver(this);
+        runner.FormCreate(options_.script);
+        while (!terminated_) {
+            const auto next = NextTimer();
+            if (!next) {
+                Say("the run would wait here for ever: nothing is left that could resume it");
+                break;
+            }
+            now_ = next->second;
+            if (now_ > VirtualTimeLimitMs) {
+                Say("the run would still be waiting after seven days");
+                break;
+            }
+            Fire(next->first);
+        }
+        FinishLine();
+        return report_;
+    }
+
+    // TimerPort
+    void StartTimer(TimerId id, int intervalMs) override { Arm(static_cast<int>(id), intervalMs); }
+    void StopTimer(TimerId id) override { due_.erase(static_cast<int>(id)); }
+
+    // ProgressView: only the status text tells anything in a run without a window.
+    void SetStatusText(const std::string& text) override { status_ = text; }
+    void SetTitle(const std::string&) override {}
+    void ShowCommandIcon(const CommandIcon&) override {}
+    void SetClockFrame(int) override {}
+    void SetClockVisible(bool) override {}
+    void SetCountText(const std::string&) override {}
+    void SetCountVisible(bool) override {}
+    void SetButtonCaption(Button, const std::string&) override {}
+    void SetButtonEnabled(Button, bool) override {}
+    void ShowCentred() override {}
+    void Show() override {}
+    void Hide() override {}
+    void Minimize() override {}
+    void MoveTo(int, int) override {}
+    Size WindowSize() override { return {391, 111}; }
+    Size ScreenSize() override { return {1024, 768}; }
+    void BringToFront() override {}
+    void HideTaskbarButton() override {}
+    void SetTrayIcon(bool) override {}
+    void SetCopyLayout(bool) override {}
+    void ProcessMessages() override {}
+
+    // Dialogs
+    int ShowMessageBox(const std::string& text, const std::string&, std::uint32_t flags) override {
+        const std::size_t lineEnd = text.find_first_of("\r\n");
+        const std::string first = text.substr(0, lineEnd);
+        if ((flags & 0xF) != 3) { // not the prompt's Yes, No and Cancel
+            Note("would show \"" + first + "\"");
+            return IdOk;
+        }
+        // The prompt asks before the line runs: the question belongs to that line.
+        FinishLine();
+        const std::string asked = "would ask \"" + first + "\"";
+        if (options_.answer == IdYes) {
+            pendingNote_ = asked + ", answered Yes";
+        } else {
+            current_ = {runner_->State().NextLine - 1,
+                        lineEnd == std::string::npos ? "" : text.substr(lineEnd + 1)};
+            Note(asked + (options_.answer == IdNo ? ", answered No: skipped"
+                                                  : ", answered Cancel: the run ends"));
+            FinishLine();
+        }
+        return options_.answer;
+    }
+    void ShowErrorLog(const std::string&) override {}
+    std::optional<std::vector<bool>>
+    PromptPendingCommands(const std::vector<std::string>& entries) override {
+        Note("would show the check list of " + std::to_string(entries.size()) +
+             " commands still to run; all stay checked");
+        return std::vector<bool>(entries.size(), true);
+    }
+
+    // SystemPort: files are read, never written.
+    bool FileExists(const std::string& path) override { return Exists(path); }
+    bool ReadFileBytes(const std::string& path, std::string& bytes) override {
+        return ReadWholeFile(path, bytes).ok;
+    }
+    std::string WindowsFolder() override { return options_.windowsFolder; }
+    std::string UserName() override { return options_.user; }
+    std::string ComputerName() override { return options_.computer; }
+    std::string ProgramFolder() override { return {}; }
+    DateTime Now() override { return CivilFromMs(start_ + now_); }
+
+    // ApplicationPort
+    void Terminate() override { terminated_ = true; }
+
+    // WindowListPort: no other program's window is known to be open.
+    std::vector<WindowEntry> TopLevelWindows(bool) override { return {}; }
+    void PostSysCommand(std::uintptr_t, std::uint32_t) override {}
+    bool BringWindowToFront(std::uintptr_t) override { return false; }
+
+    // KeyboardPort: typing is described once per line, not per key.
+    void SendKeyEvent(std::uint8_t, std::uint8_t, std::uint32_t) override { ++keyEvents_; }
+    std::int16_t KeyScan(char c) override {
+        const auto u = static_cast<unsigned char>(c);
+        if (u >= 'a' && u <= 'z')
+            return static_cast<std::int16_t>(u - 'a' + 'A');
+        if ((u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u == ' ')
+            return static_cast<std::int16_t>(u >= 'A' && u <= 'Z' ? 0x100 | u : u);
+        return static_cast<std::int16_t>(0x100 | u);
+    }
+    std::uint32_t ScanCodeOf(std::uint32_t) override { return 0; }
+    bool LoadKeyLibrary() override { return false; }
+    int CallKeyLibrary(const std::string&) override { return -1; }
+
+    // FilePort: reads the real file system, writes nothing.
+    bool IsFolder(const std::string& path) override {
+        std::error_code error;
+        return fs::is_directory(path, error);
+    }
+    bool Exists(const std::string& path) override {
+        std::error_code error;
+        return !path.empty() && fs::exists(path, error);
+    }
+    std::optional<std::int64_t> LastWriteTime(const std::string& path) override {
+        std::error_code error;
+        const auto time = fs::last_write_time(path, error);
+        if (error)
+            return std::nullopt;
+        return time.time_since_epoch().count();
+    }
+    std::string FileVersionText(const std::string&) override { return {}; }
+    void ClearReadOnly(const std::string&) override {}
+    std::vector<logic::FolderEntry> ListFolder(const std::string& folder) override {
+        std::vector<logic::FolderEntry> entries;
+        std::error_code error;
+        for (fs::directory_iterator it(folder, error), end; !error && it != end;
+             it.increment(error))
+            entries.push_back({it->path().filename().string(), it->is_directory(error)});
+        return entries;
+    }
+    void CreateFolder(const std::string& path) override { Note("would create " + path); }
+    std::uint32_t CopyOneFile(const std::string& source, const std::string& target) override {
+        ++copies_;
+        if (copies_ == 1)
+            Note("would copy " + source + " to " + target);
+        return 0;
+    }
+    std::vector<logic::FolderEntry> ListMatching(const std::string& folder,
+                                                 const std::string& mask) override {
+        std::vector<logic::FolderEntry> found;
+        const std::string ending = UpperCase(
+            mask.substr(mask.find('.') == std::string::npos ? mask.size() : mask.find('.')));
+        for (const logic::FolderEntry& entry : ListFolder(folder)) {
+            const std::string name = UpperCase(entry.name);
+            if (!entry.isFolder && name.size() >= ending.size() &&
+                name.compare(name.size() - ending.size(), ending.size(), ending) == 0)
+                found.push_back(entry);
+        }
+        return found;
+    }
+    bool MoveOrRename(const std::string& oldName, const std::string& newName) override {
+        if (!Exists(oldName))
+            return false;
+        Note("would rename " + oldName + " to " + newName);
+        return true;
+    }
+    void RecycleDelete(const std::string& pathList) override {
+        std::string shown;
+        for (std::size_t at = 0; at < pathList.size() && pathList[at];) {
+            const std::size_t end = pathList.find('\0', at);
+            shown += (shown.empty() ? "" : ", ") + pathList.substr(at, end - at);
+            at = end == std::string::npos ? pathList.size() : end + 1;
+        }
+        Note("would move " + shown + " to the Recycle Bin");
+    }
+    bool DeleteOneFile(const std::string&) override { return true; }
+    bool WriteFileBytes(const std::string&, const std::string&) override { return true; }
+    std::string TempFolder() override { return "C:\\TEMP\\"; }
+    unsigned TempNameSeed() override { return 0x1234; }
+
+    // ProgramPort
+    bool ShellOpen(const std::string& file, const std::string& parameters, const std::string&,
+                   int showCode, bool) override {
+        if (UpperCase(file).ends_with(".BAT") && waitingBatch_) {
+            Note("would start " + waitedProgram_ + " and wait until it closes");
+            waitingBatch_ = false;
+            return true;
+        }
+        Note("would open " + file + WindowStateText(showCode) +
+             (parameters.empty() ? "" : " with " + parameters));
+        return true;
+    }
+    bool StartProgram(const std::string& commandLine, const std::string&, int showCode) override {
+        // The command line is the quoted program and its parameters.
+        std::string program = commandLine, parameters;
+        if (commandLine.size() > 1 && commandLine[0] == '"') {
+            const std::size_t close = commandLine.find('"', 1);
+            program =
+                commandLine.substr(1, close == std::string::npos ? std::string::npos : close - 1);
+            if (close != std::string::npos)
+                parameters = Trim(commandLine.substr(close + 1));
+        }
+        Note("would start " + program + WindowStateText(showCode) +
+             (parameters.empty() ? "" : " with " + parameters));
+        return true;
+    }
+    std::optional<ShortcutInfo> ReadShortcut(const std::string&) override { return {}; }
+
+    // IniPort: the run-once record comes from --ini and is never written.
+    std::string ReadIniString(const std::string&, const std::string& section,
+                              const std::string& key) override {
+        if (!options_.ini)
+            return {};
+        std::string bytes;
+        if (!ReadWholeFile(*options_.ini, bytes).ok)
+            return {};
+        bool inSection = false;
+        for (const std::string& raw : SplitLines(bytes)) {
+            const std::string line = Trim(raw);
+            if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
+                inSection = UpperCase(line.substr(1, line.size() - 2)) == UpperCase(section);
+                continue;
+            }
+            const std::size_t equals = line.find('=');
+            if (!inSection || equals == std::string::npos ||
+                UpperCase(Trim(line.substr(0, equals))) != UpperCase(key))
+                continue;
+            std::string value = Trim(line.substr(equals + 1));
+            if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+                value = value.substr(1, value.size() - 2);
+            return value;
+        }
+        return {};
+    }
+    void WriteIniString(const std::string&, const std::string&, const std::string&,
+                        const std::string&) override {}
+
+    // NetworkPort
+    std::uint32_t AddConnection(const logic::NetResourceRequest& request) override {
+        Note("would connect " + (request.localName.empty() ? "to" : request.localName + " to") +
+             " " + request.remoteName);
+        return 0;
+    }
+    std::uint32_t CancelConnection(const std::string& name, std::uint32_t, bool) override {
+        Note("would disconnect " + name);
+        return 0;
+    }
+
+    // SystemSettingsPort
+    bool SetWallpaper(const std::string& path) override {
+        Note("would set the wallpaper to " + path);
+        return true;
+    }
+    logic::DateAndTime LocalNow() override {
+        const DateTime t = Now();
+        return {t.year, t.month, t.day, t.hour, t.minute, t.second, t.millisecond, t.dayOfWeek % 7};
+    }
+    logic::TimeZoneInformation TimeZone() override { return {}; }
+    std::string ShortDateFormat() override { return "dd/MM/yyyy"; }
+    bool SetSystemTime(const logic::DateAndTime& t) override {
+        char text[32];
+        std::snprintf(text, sizeof text, "%04d-%02d-%02d", t.year, t.month, t.day);
+        Note(std::string("would set the date to ") + text);
+        return true;
+    }
+    bool EnablePrivilege(const std::string&) override { return true; }
+    bool ExitWindowsWith(unsigned flags) override {
+        const unsigned action = flags & 0xF;
+        Note(action == 0   ? "would log the user off"
+             : action == 2 ? "would restart the computer"
+             : action == 1 ? "would shut the computer down"
+                           : "would end the session");
+        return true;
+    }
+    bool SetEnvironmentValue(const std::string& name, const std::string& value) override {
+        Note("would set " + name + " to " + value);
+        return true;
+    }
+    int RandomBelow(int) override { return 0; }
+
+    // MenuDialogPort
+    bool ShowMenu(logic::MenuModel& menu, bool, bool) override {
+        if (options_.menuEntry && menu.Entry(*options_.menuEntry))
+            menu.ChooseEntry(*options_.menuEntry);
+        Note("would show the menu; entry " +
+             std::to_string(options_.menuEntry.value_or(menu.DefaultEntry().value_or(0))) +
+             " is chosen");
+        return true;
+    }
+    void RefreshMenu(const logic::MenuModel&) override {}
+    void CloseMenu() override {}
+    void StartMenuTimer(int intervalMs) override { Arm(MenuTimerSlot, intervalMs); }
+    void StopMenuTimer() override { due_.erase(MenuTimerSlot); }
+    WindowPoint ProgressWindowPosition() override { return {}; }
+
+    // ReplaceDialogPort: an existing file is replaced, as the first answer would.
+    logic::ReplaceAnswer AskReplace(const logic::ReplaceQuestion&) override {
+        return logic::ReplaceAnswer::Yes;
+    }
+
+    void WaitForMessage() override {}
+
+    // RunObserver
+    void ScriptLoaded(const std::string&) override {}
+    void LineStarted(const std::string& script, int lineNumber, const std::string& line) override {
+        FinishLine();
+        if (script != shownScript_) {
+            out_ << script << ":\n";
+            shownScript_ = script;
+        }
+        current_ = {lineNumber, line};
+        notes_.clear();
+        if (!pendingNote_.empty())
+            notes_.push_back(std::exchange(pendingNote_, {}));
+        status_.clear();
+        keyEvents_ = 0;
+        copies_ = 0;
+        if (StartsWith(UpperCase(line), "LOAD AND WAIT")) {
+            waitingBatch_ = true;
+            waitedProgram_ = Trim(line.substr(14));
+        }
+    }
+    // The core says what a command does; here it only would.
+    void LineNote(const std::string& note) override {
+        Note(StartsWith(note, "skipped") ? note : "would " + note);
+    }
+    void LineFinished() override {
+        if (keyEvents_ > 0)
+            notes_.push_back("would type " + std::to_string(keyEvents_ / 2) + " keys");
+        if (copies_ > 1)
+            notes_.push_back("would copy " + std::to_string(copies_) + " files in all");
+        if (!status_.empty() && !HasAction()) {
+            // What the window would say last stands for what the command does.
+            std::string last = status_.substr(status_.find_last_of("\r\n") + 1);
+            if (StartsWith(last, "Waiting "))
+                last = "would wait " + last.substr(8);
+            if (!last.empty())
+                notes_.push_back(last);
+        }
+    }
+    void ErrorEntry(const std::string& entry) override {
+        notes_.push_back("error: " + entry.substr(0, entry.find(" In Script File : ")));
+    }
+    void RunEnded(const std::string& errorReport) override {
+        FinishLine();
+        report_ = errorReport;
+    }
+
+  private:
+    void Arm(int slot, int intervalMs) {
+        const int interval = intervalMs < 1 ? 1 : intervalMs;
+        due_[slot] = {interval, now_ + interval};
+    }
+
+    std::optional<std::pair<int, long long>> NextTimer() const {
+        std::optional<std::pair<int, long long>> next;
+        for (const auto& [slot, timer] : due_)
+            if (!next || timer.second < next->second)
+                next = std::make_pair(slot, timer.second);
+        return next;
+    }
+
+    void Fire(int slot) {
+        auto found = due_.find(slot);
+        found->second.second += found->second.first;
+        if (slot == MenuTimerSlot)
+            runner_->TimeOutTimer();
+        else
+            runner_->OnTimer(static_cast<TimerId>(slot));
+    }
+
+    void Note(const std::string& note) { notes_.push_back(note); }
+    bool HasAction() const {
+        for (const std::string& note : notes_)
+            if (!StartsWith(note, "would ask"))
+                return true;
+        return false;
+    }
+    void Say(const std::string& text) {
+        FinishLine();
+        out_ << "  " << text << "\n";
+    }
+
+    void FinishLine() {
+        if (!current_)
+            return;
+        out_ << "  " << current_->first << "  " << current_->second;
+        for (std::size_t i = 0; i < notes_.size(); ++i)
+            out_ << (i == 0 ? "  ->  " : "; ") << notes_[i];
+        out_ << "\n";
+        current_.reset();
+        notes_.clear();
+    }
+
+    const Options& options_;
+    std::ostream& out_;
+    const long long start_;
+    long long now_ = 0;
+    Runner* runner_ = nullptr;
+    bool terminated_ = false;
+    std::map<int, std::pair<int, long long>> due_; // slot: interval, next moment
+    std::string status_;
+    std::string report_;
+    std::string shownScript_;
+    std::optional<std::pair<int, std::string>> current_;
+    std::vector<std::string> notes_;
+    int keyEvents_ = 0;
+    int copies_ = 0;
+    bool waitingBatch_ = false;
+    std::string waitedProgram_;
+    std::string pendingNote_;
+};
+
+} // namespace
+
+std::string RunWhatIf(const Options& options, std::ostream& out) {
+    WhatIfHost host(options, out);
+    return host.Run();
+}
+
+} // namespace qv::whatif

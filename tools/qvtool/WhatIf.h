@@ -1,0 +1,32 @@
+#pragma once
+// A host for the real interpreter core that changes nothing: time is virtual, dialogs answer as
+// told, the file system is only read, and every effect a command would have is reported
+// instead ("would start ...").
+#include "interpreter/core/Host.h"
+#include "interpreter/core/RunObserver.h"
+#include "interpreter/core/Services.h"
+
+#include <iosfwd>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace qv::whatif {
+
+struct Options {
+    std::string script;
+    interp::DateTime at; // the virtual clock's start
+    std::string user = "USER";
+    std::string computer = "COMPUTER";
+    int answer = interp::IdYes;     // to "Are you sure you wish to Execute"
+    std::optional<int> menuEntry;   // the menu entry chosen; default: the menu's own
+    std::optional<std::string> ini; // the run-once record to read (never written)
+    std::string windowsFolder = "C:\\WINDOWS";
+};
+
+// Runs `options.script` as a command-line script; prints a line per command and then the error
+// report as the "Error Log" dialog would show it. Returns the report (empty when none).
+std::string RunWhatIf(const Options& options, std::ostream& out);
+
+} // namespace qv::whatif
