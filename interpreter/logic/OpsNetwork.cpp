@@ -117,16 +117,33 @@ NetCommandOutcome RunNetCommand(NetCommand command, std::string_view line, NetAp
         std::string(disk ? "Connecting Network Resource..." : "Connecting Network Printer...") +
         "\r" + names.local + " to " + names.remote);
 
+    // Keeps the system's code of the connection attempt for the outcome.
+    struct RecordingApi final : NetApi {
+        explicit RecordingApi(NetApi& inner) : inner(inner) {}
+        std::uint32_t AddConnection(const NetResourceRequest& request) override {
+            return lastAddCode = inner.AddConnection(request);
+        }
+        std::uint32_t CancelConnection(const std::string& name, std::uint32_t flags,
+                                       bool force) override {
+            return inner.CancelConnection(name, flags, force);
+        }
+        NetApi& inner;
+        std::uint32_t lastAddCode = 0;
+    } recording(api);
+
     TNetConnection connection;
     connection.SetRemoteName(names.remote);
     connection.SetResourceType(disk ? ResourceType::rtDisk : ResourceType::rtPrint);
     connection.SetLocalName(names.local);
-    if (connection.Disconnect(api, true))
+    if (connection.Disconnect(recording, true))
         showStatus(disk ? "Disconnecting if previously connected"
                         : "Disconnecting if previously connected printer");
 
     NetCommandOutcome outcome;
-    outcome.connected = !connection.Connect(api).has_value();
+    outcome.connected = !connection.Connect(recording).has_value();
+    if (!outcome.connected)
+        outcome.failure = "code " + std::to_string(recording.lastAddCode) + ": " +
+                          ErrorText(recording.lastAddCode);
     if (!outcome.connected)
         outcome.report =
             FormatErrorEntry(disk ? UnableToConnectMessage : UnableToCaptureMessage, entry);

@@ -91,7 +91,8 @@ enum class NetCommand { Connect, Capture };
 
 struct NetCommandOutcome {
     bool connected = false;
-    std::string report; // to append to ErrorReport while ErrorsOn; empty on success
+    std::string report;  // to append to ErrorReport while ErrorsOn; empty on success
+    std::string failure; // the system's code and text when the connection failed
 };
 
 // Runs a trimmed CONNECT or CAPTURE line: shows its progress texts through `showStatus`,

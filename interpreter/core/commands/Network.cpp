@@ -13,6 +13,8 @@ void RunNet(Session& session, logic::NetCommand command, const std::string& line
         logic::RunNetCommand(command, line, session.services,
                              [&session](const std::string& text) { session.SetStatus(text); },
                              {session.state.CurrentScript, session.state.NextLine, line});
+    if (!outcome.connected)
+        session.Note("failed: " + outcome.failure);
     if (session.state.ErrorsOn)
         session.AppendReport(outcome.report);
 }
