@@ -19,9 +19,6 @@ namespace fs = std::filesystem;
 using namespace qv::interp;
 
 constexpr long long MsPerDay = 24LL * 60 * 60 * 1000;
-// A run that is still going after this much virtual time is waiting for something that a run
-// without a user never brings.
-constexpr long long VirtualTimeLimitMs = 7LL * MsPerDay;
 constexpr int MenuTimerSlot = TimerCount;
 
 std::string WindowStateText(int showCode) {
@@ -101,8 +98,9 @@ class WhatIfHost final : public TimerPort,
                 break;
             }
             now_ = next->second;
-            if (now_ > VirtualTimeLimitMs) {
-                Say("the run would still be waiting after seven days");
+            if (now_ > options_.virtualLimitMs) {
+                Say("the run would still be waiting after " +
+                    std::to_string(options_.virtualLimitMs / 1000) + " seconds");
                 break;
             }
             Fire(next->first);
@@ -169,8 +167,14 @@ class WhatIfHost final : public TimerPort,
     }
 
     // SystemPort: files are read, never written.
-    bool FileExists(const std::string& path) override { return Exists(path); }
+    bool FileExists(const std::string& path) override {
+        return (options_.scriptBytes && path == options_.script) || Exists(path);
+    }
     bool ReadFileBytes(const std::string& path, std::string& bytes) override {
+        if (options_.scriptBytes && path == options_.script) {
+            bytes = *options_.scriptBytes;
+            return true;
+        }
         return ReadWholeFile(path, bytes).ok;
     }
     std::string WindowsFolder() override { return options_.windowsFolder; }

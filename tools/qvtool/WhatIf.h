@@ -23,6 +23,11 @@ struct Options {
     std::optional<int> menuEntry;   // the menu entry chosen; default: the menu's own
     std::optional<std::string> ini; // the run-once record to read (never written)
     std::string windowsFolder = "C:\\WINDOWS";
+    // A run still going after this much virtual time waits for something no run without a
+    // user brings.
+    long long virtualLimitMs = 7LL * 24 * 60 * 60 * 1000;
+    // The compiled script's bytes, when they do not come from the file `script`.
+    std::optional<std::string> scriptBytes;
 };
 
 // Runs `options.script` as a command-line script; prints a line per command and then the error
