@@ -1,0 +1,33 @@
+#pragma once
+// The end-to-end driver: finds the interpreter's windows from outside, reads and presses their
+// controls, starts programs and waits for them. Every wait is bounded.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace qv::e2e {
+
+// The process a command chain started; window look-ups are limited to it when set.
+struct Session {
+    HANDLE process = nullptr;
+    DWORD processId = 0;
+};
+
+// A window is named by its exact title, or by "class=NAME" for windows whose title changes.
+HWND FindTopWindow(const std::string& name, DWORD processId, bool visibleOnly);
+HWND WaitTopWindow(const std::string& name, DWORD processId, DWORD timeoutMs);
+// A control by interpreter control name (ControlIds.h), decimal ID, or "class=NAME".
+HWND FindControl(HWND top, const std::string& control);
+bool ReadWindowText(HWND window, std::string& text);
+bool PressButton(HWND button);
+
+bool StartProgram(const std::vector<std::string>& commandLine, Session& session);
+// Waits for the end of the session's process; false on time-out.
+bool WaitProcess(const Session& session, DWORD timeoutMs, DWORD& exitCode);
+std::vector<DWORD> ProcessesNamed(const std::string& imageName);
+bool TerminateById(DWORD processId);
+
+std::string QuoteArgument(const std::string& argument);
+
+} // namespace qv::e2e

@@ -1,0 +1,384 @@
+#include "Driver.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+// Usage: qvdriver STEP [+ STEP]...
+// The steps of one invocation share the process that a "start" step launched: window look-ups
+// are limited to it, and it is terminated when a later step fails, so that no scenario leaves an
+// interpreter behind. Exit code 0 when every step succeeded, 1 when one failed, 2 on misuse.
+
+namespace qv::e2e {
+namespace {
+
+using Args = std::vector<std::string>;
+
+void Report(const std::string& message) {
+    std::fprintf(stderr, "qvdriver: %s\n", message.c_str());
+    std::fflush(stderr);
+}
+
+// Raw bytes: the C runtime's text mode would turn the texts' LF into CR LF.
+bool WriteAll(HANDLE file, const std::string& bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        DWORD written = 0;
+        DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1 << 20));
+        if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr) || written == 0)
+            return false;
+        done += written;
+    }
+    return true;
+}
+
+bool WriteOut(const std::string& bytes, const std::string& path) {
+    if (path.empty())
+        return WriteAll(GetStdHandle(STD_OUTPUT_HANDLE), bytes);
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    bool ok = WriteAll(file, bytes);
+    CloseHandle(file);
+    return ok;
+}
+
+DWORD Number(const std::string& text) {
+    return static_cast<DWORD>(std::strtoul(text.c_str(), nullptr, 10));
+}
+
+// An exit status with both severity bits set is an unhandled exception, that is a crash.
+bool IsCrashStatus(DWORD code) {
+    return (code & 0xC0000000u) == 0xC0000000u;
+}
+
+struct Step {
+    const char* name;
+    size_t minArgs;
+    size_t maxArgs;
+    std::function<bool(const Args&, Session&)> run;
+};
+
+HWND RequireTop(const std::string& name, const Session& session) {
+    // A visible window first: a program may also keep hidden windows with the same title.
+    HWND top = FindTopWindow(name, session.processId, true);
+    if (!top)
+        top = FindTopWindow(name, session.processId, false);
+    if (!top)
+        Report("no window \"" + name + "\"");
+    return top;
+}
+
+HWND RequireControl(const Args& args, const Session& session) {
+    HWND top = RequireTop(args[0], session);
+    if (!top)
+        return nullptr;
+    HWND control = FindControl(top, args[1]);
+    if (!control)
+        Report("no control " + args[1] + " in \"" + args[0] + "\"");
+    return control;
+}
+
+bool StepStart(const Args& args, Session& session) {
+    if (session.process) {
+        Report("start: one program per invocation");
+        return false;
+    }
+    if (!StartProgram(args, session)) {
+        Report("cannot start " + args[0] + " (error " + std::to_string(GetLastError()) + ")");
+        return false;
+    }
+    Report("started process " + std::to_string(session.processId));
+    return true;
+}
+
+bool StepWaitWindow(const Args& args, Session& session) {
+    if (WaitTopWindow(args[0], session.processId, Number(args[1])))
+        return true;
+    Report("no visible window \"" + args[0] + "\" within " + args[1] + " ms");
+    return false;
+}
+
+// For controls that show only in a certain state, such as the countdown during a wait.
+bool StepWaitShown(const Args& args, Session& session) {
+    HWND control = RequireControl(args, session);
+    if (!control)
+        return false;
+    DWORD start = GetTickCount();
+    while (!IsWindowVisible(control)) {
+        if (GetTickCount() - start >= Number(args[2])) {
+            Report(args[1] + " not shown within " + args[2] + " ms");
+            return false;
+        }
+        Sleep(10);
+    }
+    return true;
+}
+
+bool StepVisible(const Args& args, Session& session) {
+    if (FindTopWindow(args[0], session.processId, true))
+        return true;
+    Report("window \"" + args[0] + "\" is not visible");
+    return false;
+}
+
+bool StepHidden(const Args& args, Session& session) {
+    if (!FindTopWindow(args[0], session.processId, true))
+        return true;
+    Report("window \"" + args[0] + "\" is visible");
+    return false;
+}
+
+bool StepText(const Args& args, Session& session) {
+    HWND control = RequireControl(args, session);
+    if (!control)
+        return false;
+    std::string text;
+    if (!ReadWindowText(control, text)) {
+        Report("cannot read the text of " + args[1]);
+        return false;
+    }
+    if (!WriteOut(text, args.size() > 2 ? args[2] : std::string())) {
+        Report("cannot write the text of " + args[1]);
+        return false;
+    }
+    return true;
+}
+
+bool StepExpectText(const Args& args, Session& session) {
+    HWND control = RequireControl(args, session);
+    std::string text;
+    if (!control || !ReadWindowText(control, text)) {
+        Report("cannot read the text of " + args[1]);
+        return false;
+    }
+    if (text == args[2])
+        return true;
+    Report(args[1] + " reads \"" + text + "\", not \"" + args[2] + "\"");
+    return false;
+}
+
+bool StepEnabled(const Args& args, Session& session, bool wanted) {
+    HWND control = RequireControl(args, session);
+    if (!control)
+        return false;
+    if ((IsWindowEnabled(control) != FALSE) == wanted)
+        return true;
+    Report(args[1] + (wanted ? " is disabled" : " is enabled"));
+    return false;
+}
+
+bool StepClick(const Args& args, Session& session) {
+    HWND control = RequireControl(args, session);
+    if (!control)
+        return false;
+    if (PressButton(control))
+        return true;
+    Report(args[1] + " cannot be pressed (disabled or hidden)");
+    return false;
+}
+
+bool StepClose(const Args& args, Session& session) {
+    HWND top = RequireTop(args[0], session);
+    return top && PostMessageA(top, WM_CLOSE, 0, 0);
+}
+
+bool StepWaitExit(const Args& args, Session& session) {
+    if (!session.process) {
+        Report("wait-exit: no program was started");
+        return false;
+    }
+    DWORD code = 0;
+    if (!WaitProcess(session, Number(args[0]), code)) {
+        Report("the program did not end within " + args[0] + " ms");
+        return false;
+    }
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "0x%08lX", static_cast<unsigned long>(code));
+    if (IsCrashStatus(code)) {
+        Report(std::string("the program crashed, status ") + hex);
+        return false;
+    }
+    Report(std::string("the program ended with exit code ") + hex);
+    return true;
+}
+
+bool StepTerminate(const Args&, Session& session) {
+    if (!session.process) {
+        Report("terminate: no program was started");
+        return false;
+    }
+    TerminateProcess(session.process, 1);
+    return WaitForSingleObject(session.process, 5000) == WAIT_OBJECT_0;
+}
+
+bool StepWaitGone(const Args& args, Session&) {
+    DWORD start = GetTickCount();
+    DWORD limit = Number(args[1]);
+    while (!ProcessesNamed(args[0]).empty()) {
+        if (GetTickCount() - start >= limit) {
+            Report(args[0] + " still runs after " + args[1] + " ms");
+            return false;
+        }
+        Sleep(50);
+    }
+    return true;
+}
+
+bool StepNone(const Args& args, Session&) {
+    auto left = ProcessesNamed(args[0]);
+    for (DWORD id : left) {
+        Report(args[0] + " left behind (process " + std::to_string(id) + "), terminating it");
+        TerminateById(id);
+    }
+    return left.empty();
+}
+
+bool StepKill(const Args& args, Session&) {
+    return TerminateById(Number(args[0]));
+}
+
+bool StepNames(const Args&, Session&) {
+    char computer[MAX_COMPUTERNAME_LENGTH + 1] = {};
+    DWORD computerSize = sizeof computer;
+    char user[256] = {};
+    DWORD userSize = sizeof user;
+    char windows[MAX_PATH] = {};
+    if (!GetComputerNameA(computer, &computerSize) || !GetUserNameA(user, &userSize) ||
+        !GetWindowsDirectoryA(windows, sizeof windows)) {
+        Report("cannot read the computer name, user name or Windows folder");
+        return false;
+    }
+    return WriteOut(std::string(computer) + "\n" + user + "\n" + windows + "\n", {});
+}
+
+bool StepSleep(const Args& args, Session&) {
+    Sleep(Number(args[0]));
+    return true;
+}
+
+// Wine closes its virtual desktop a moment after the last program on it ends; a program starting
+// in that moment is handed the closing desktop's window and fails. Holding on to the desktop
+// between the scenarios' programs keeps it open, as a Windows desktop is.
+bool StepHold(const Args& args, Session&) {
+    GetDesktopWindow();
+    Sleep(Number(args[0]));
+    return true;
+}
+
+// A crash under Wine would otherwise open a dialog and wait for a user that never comes.
+bool StepNoCrashDialog(const Args&, Session&) {
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\WineDbg", 0, nullptr, 0, KEY_SET_VALUE,
+                        nullptr, &key, nullptr) != ERROR_SUCCESS)
+        return false;
+    DWORD off = 0;
+    bool ok = RegSetValueExA(key, "ShowCrashDialog", 0, REG_DWORD,
+                             reinterpret_cast<const BYTE*>(&off), sizeof off) == ERROR_SUCCESS;
+    RegCloseKey(key);
+    return ok;
+}
+
+const Step Steps[] = {
+    {"start", 1, SIZE_MAX, StepStart},
+    {"wait-window", 2, 2, StepWaitWindow},
+    {"wait-shown", 3, 3, StepWaitShown},
+    {"visible", 1, 1, StepVisible},
+    {"hidden", 1, 1, StepHidden},
+    {"text", 2, 3, StepText},
+    {"expect-text", 3, 3, StepExpectText},
+    {"enabled", 2, 2, [](const Args& a, Session& s) { return StepEnabled(a, s, true); }},
+    {"disabled", 2, 2, [](const Args& a, Session& s) { return StepEnabled(a, s, false); }},
+    {"click", 2, 2, StepClick},
+    {"close", 1, 1, StepClose},
+    {"wait-exit", 1, 1, StepWaitExit},
+    {"terminate", 0, 0, StepTerminate},
+    {"wait-gone", 2, 2, StepWaitGone},
+    {"none", 1, 1, StepNone},
+    {"kill", 1, 1, StepKill},
+    {"names", 0, 0, StepNames},
+    {"sleep", 1, 1, StepSleep},
+    {"no-crash-dialog", 0, 0, StepNoCrashDialog},
+    {"hold", 1, 1, StepHold},
+};
+
+const Step* FindStep(const std::string& name) {
+    for (const auto& step : Steps) {
+        if (name == step.name)
+            return &step;
+    }
+    return nullptr;
+}
+
+int Usage() {
+    std::fputs("usage: qvdriver STEP [+ STEP]...\n"
+               "  start EXE [ARG]...          start a program\n"
+               "  wait-window WINDOW MS       wait until WINDOW is visible\n"
+               "  wait-shown WINDOW CONTROL MS  wait until a control is visible\n"
+               "  visible WINDOW | hidden WINDOW\n"
+               "  text WINDOW CONTROL [FILE]  the control's text, raw, to FILE or stdout\n"
+               "  expect-text WINDOW CONTROL TEXT\n"
+               "  enabled WINDOW CONTROL | disabled WINDOW CONTROL\n"
+               "  click WINDOW CONTROL        press a button (fails when disabled or hidden)\n"
+               "  close WINDOW                ask the window to close\n"
+               "  wait-exit MS                wait for the started program; fails on a crash\n"
+               "  terminate                   end the started program\n"
+               "  wait-gone IMAGE MS | none IMAGE | kill PID\n"
+               "  names                       computer name, user name, Windows folder\n"
+               "  sleep MS | no-crash-dialog\n"
+               "  hold MS                     stay on the desktop, keeping Wine's virtual desktop\n"
+               "WINDOW is an exact title or class=NAME; CONTROL a name from the interpreter's\n"
+               "control IDs (LoadingAppName, Edit1, ...), MessageText, OK, a number or "
+               "class=NAME.\n",
+               stderr);
+    return 2;
+}
+
+} // namespace
+} // namespace qv::e2e
+
+int main(int argc, char** argv) {
+    using namespace qv::e2e;
+    std::vector<std::pair<const Step*, Args>> chain;
+    Args current;
+    auto flush = [&]() -> bool {
+        if (current.empty())
+            return false;
+        const Step* step = FindStep(current.front());
+        Args args(current.begin() + 1, current.end());
+        if (!step || args.size() < step->minArgs || args.size() > step->maxArgs)
+            return false;
+        chain.emplace_back(step, std::move(args));
+        current.clear();
+        return true;
+    };
+    for (int i = 1; i < argc; ++i) {
+        if (std::string(argv[i]) == "+") {
+            if (!flush())
+                return Usage();
+        } else {
+            current.emplace_back(argv[i]);
+        }
+    }
+    if (!flush())
+        return Usage();
+
+    Session session;
+    for (const auto& [step, args] : chain) {
+        if (step->run(args, session))
+            continue;
+        Report(std::string("step \"") + step->name + "\" failed");
+        if (session.process && WaitForSingleObject(session.process, 0) == WAIT_TIMEOUT) {
+            Report("terminating the started program");
+            TerminateProcess(session.process, 1);
+            WaitForSingleObject(session.process, 5000);
+        }
+        return 1;
+    }
+    return 0;
+}
