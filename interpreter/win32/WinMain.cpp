@@ -1,0 +1,56 @@
+#include "common/win32/ApplicationWindow.h"
+#include "common/win32/MessageLoop.h"
+#include "interpreter/core/Runner.h"
+#include "interpreter/win32/CommandLine.h"
+#include "interpreter/win32/Icons.h"
+#include "interpreter/win32/StartFrm.h"
+#include "interpreter/win32/Win32Host.h"
+#include "interpreter/win32/services/Win32Services.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+namespace {
+
+constexpr const char* ApplicationTitle = "Quorvel";
+
+int Run() {
+    using namespace qv::win32;
+    INITCOMMONCONTROLSEX controls{};
+    controls.dwSize = sizeof(controls);
+    controls.dwICC = ICC_STANDARD_CLASSES | ICC_ANIMATE_CLASS | ICC_LISTVIEW_CLASSES;
+    ::InitCommonControlsEx(&controls);
+
+    MessageLoop loop;
+    ApplicationWindow application(ApplicationTitle, LoadProgramIcon(::GetSystemMetrics(SM_CXICON),
+                                                                    ::GetSystemMetrics(SM_CYICON)));
+    TStartFrm form(loop, application.Handle());
+    if (!form.IsAlive()) {
+        return 1;
+    }
+    Win32Host host(loop, application.Handle(), form);
+    Win32Services services(loop, form.Handle());
+    qv::interp::Runner runner(qv::interp::Host{form, form, host, host, host}, services);
+    services.SetMenuTimerHandler([&runner] { runner.TimeOutTimer(); });
+    RunnerEvents events(runner);
+    form.SetEvents(&events);
+
+    runner.FormCreate(ScriptPathArgument(::GetCommandLineA()));
+    const int exitCode = loop.QuitRequested() ? 0 : loop.Run();
+    // Nothing may reach the runner while the windows are taken down.
+    form.SetEvents(nullptr);
+    services.SetMenuTimerHandler(nullptr);
+    return exitCode;
+}
+
+} // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    try {
+        return Run();
+    } catch (...) {
+        // The interpreter runs at logon: whatever went wrong, it ends quietly.
+        return 1;
+    }
+}

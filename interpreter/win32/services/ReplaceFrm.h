@@ -1,0 +1,54 @@
+#pragma once
+// TfrmReplace: "Confirm File Replace", asked before a copy overwrites an existing file, with
+// both files' sizes, dates and icons.
+#include "common/win32/MessageLoop.h"
+#include "common/win32/Owners.h"
+#include "common/win32/WindowBase.h"
+#include "interpreter/logic/OpsCopy.h"
+
+#include <cstdint>
+#include <string>
+
+namespace qv::win32 {
+
+inline constexpr const char* ReplaceFrmTitle = "Confirm File Replace";
+inline constexpr int ReplaceFrmClientWidth = 418;
+inline constexpr int ReplaceFrmClientHeight = 227;
+
+// "This folder already contains a file called '" + name + "'".
+std::string ReplaceFileNameText(const std::string& name);
+// The size label: the size in bytes followed by " bytes".
+std::string ReplaceSizeText(std::uint64_t bytes);
+// The date label: "modified on " + the local time as "d mmmm yyyy, hh:nn:ss".
+std::string ReplaceDateText(const SYSTEMTIME& localTime);
+// Folder and name as one path.
+std::string JoinPath(const std::string& folder, const std::string& name);
+
+class TfrmReplace : public WindowBase, private MessageFilter {
+  public:
+    // Created hidden, centred on the screen, filled from the question.
+    TfrmReplace(MessageLoop& loop, HWND owner, const logic::ReplaceQuestion& question);
+    ~TfrmReplace() override;
+
+    // The button pressed; Cancel also for Escape and the close box. `blocked` takes no input
+    // meanwhile.
+    logic::ReplaceAnswer ShowModal(HWND blocked);
+
+  protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  private:
+    bool PreTranslate(MSG& message) override;
+    void ShowFile(const std::string& path, int iconId, int sizeId, int dateId, UniqueIcon& icon);
+    void Finish(logic::ReplaceAnswer answer);
+
+    MessageLoop& loop_;
+    HWND blocked_ = nullptr;
+    int dpi_ = 96;
+    UniqueFont font_;
+    UniqueIcon destinationIcon_;
+    UniqueIcon sourceIcon_;
+    logic::ReplaceAnswer answer_ = logic::ReplaceAnswer::Cancel;
+};
+
+} // namespace qv::win32

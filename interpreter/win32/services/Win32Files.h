@@ -1,0 +1,38 @@
+#pragma once
+// The file system as the file and launching commands use it: tests on paths, the folder walk,
+// copies, version resources, renames, recycle-bin deletes and the temporary folder.
+#include "interpreter/core/Services.h"
+#include "interpreter/win32/services/FileOperation.h"
+
+namespace qv::win32 {
+
+// The file's "FileVersion" text from the first translation of its version resource.
+std::string ReadFileVersionText(const std::string& path);
+
+class Win32Files : public interp::FilePort {
+  public:
+    Win32Files();
+
+    bool IsFolder(const std::string& path) override;
+    bool Exists(const std::string& path) override;
+    std::optional<std::int64_t> LastWriteTime(const std::string& path) override;
+    std::string FileVersionText(const std::string& path) override;
+    void ClearReadOnly(const std::string& path) override;
+    std::vector<logic::FolderEntry> ListFolder(const std::string& folder) override;
+    void CreateFolder(const std::string& path) override;
+    std::uint32_t CopyOneFile(const std::string& source, const std::string& target) override;
+
+    std::vector<logic::FolderEntry> ListMatching(const std::string& folder,
+                                                 const std::string& mask) override;
+    bool MoveOrRename(const std::string& oldName, const std::string& newName) override;
+    void RecycleDelete(const std::string& pathList) override;
+    bool DeleteOneFile(const std::string& path) override;
+    bool WriteFileBytes(const std::string& path, const std::string& bytes) override;
+    std::string TempFolder() override;
+    unsigned TempNameSeed() override;
+
+    // The interpreter window's FO1: deletes to the Recycle Bin without asking.
+    TFileOperation FO1;
+};
+
+} // namespace qv::win32

@@ -1,0 +1,15 @@
+#pragma once
+// Private profile strings (the run-once record in QVRUN.INI).
+#include "interpreter/core/Services.h"
+
+namespace qv::win32 {
+
+class Win32Ini : public interp::IniPort {
+  public:
+    std::string ReadIniString(const std::string& file, const std::string& section,
+                              const std::string& key) override;
+    void WriteIniString(const std::string& file, const std::string& section, const std::string& key,
+                        const std::string& value) override;
+};
+
+} // namespace qv::win32

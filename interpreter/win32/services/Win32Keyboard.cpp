@@ -1,0 +1,49 @@
+#include "interpreter/win32/services/Win32Keyboard.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+
+namespace qv::win32 {
+
+void Win32Keyboard::SendKeyEvent(std::uint8_t virtualKey, std::uint8_t scanCode,
+                                 std::uint32_t flags) {
+    // The port's flag bits are keybd_event's own (1 extended, 2 key up).
+    ::keybd_event(virtualKey, scanCode, flags & (KEYEVENTF_EXTENDEDKEY | KEYEVENTF_KEYUP), 0);
+}
+
+std::int16_t Win32Keyboard::KeyScan(char c) {
+    return static_cast<std::int16_t>(::VkKeyScanA(c));
+}
+
+std::uint32_t Win32Keyboard::ScanCodeOf(std::uint32_t virtualKey) {
+    return ::MapVirtualKeyA(virtualKey, 0);
+}
+
+bool Win32Keyboard::LoadKeyLibrary() {
+    if (!libraryTried_) {
+        libraryTried_ = true;
+        library_.Reset(::LoadLibraryA(KeyLibraryName));
+        if (library_) {
+            send_ = reinterpret_cast<KeyFunction>(
+                reinterpret_cast<void*>(::GetProcAddress(library_.Get(), MAKEINTRESOURCEA(1))));
+            if (send_ == nullptr) {
+                library_.Reset();
+            }
+        }
+    }
+    return send_ != nullptr;
+}
+
+int Win32Keyboard::CallKeyLibrary(const std::string& keyText) {
+    if (!LoadKeyLibrary()) {
+        return -1;
+    }
+    std::array<unsigned char, 256> text{};
+    const std::size_t length = std::min<std::size_t>(keyText.size(), 255);
+    text[0] = static_cast<unsigned char>(length);
+    std::memcpy(text.data() + 1, keyText.data(), length);
+    return send_(text.data());
+}
+
+} // namespace qv::win32

@@ -1,0 +1,28 @@
+#pragma once
+// Program starts through the shell and WinExec, and shortcuts read through the shell's link
+// object.
+#include "interpreter/core/Services.h"
+
+#include <windows.h>
+
+#include <functional>
+
+namespace qv::win32 {
+
+class Win32Launcher : public interp::ProgramPort {
+  public:
+    // `owner` gives the window that owns the shell's dialogs when a start asks for one (the
+    // progress window); it is asked at each start, since that window may come and go.
+    explicit Win32Launcher(std::function<HWND()> owner) : owner_(std::move(owner)) {}
+
+    bool ShellOpen(const std::string& file, const std::string& parameters,
+                   const std::string& folder, int showCode, bool ownedByWindow) override;
+    bool StartProgram(const std::string& commandLine, const std::string& folder,
+                      int showCode) override;
+    std::optional<interp::ShortcutInfo> ReadShortcut(const std::string& path) override;
+
+  private:
+    std::function<HWND()> owner_;
+};
+
+} // namespace qv::win32

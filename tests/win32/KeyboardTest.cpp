@@ -1,0 +1,74 @@
+#include "TestSupport.h"
+#include "interpreter/core/SendKey.h"
+#include "interpreter/win32/services/Win32Keyboard.h"
+#include "interpreter/win32/services/Win32WindowList.h"
+
+#include <gtest/gtest.h>
+
+namespace qv::win32 {
+namespace {
+
+using testing::PumpUntil;
+
+// A window of the test's own with an edit box that takes the typed keys.
+class TypingTarget {
+  public:
+    TypingTarget() {
+        frame_ =
+            ::CreateWindowExA(0, "STATIC", "QV typing target", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20,
+                              20, 300, 120, nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+        edit_ = ::CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 5, 5, 280,
+                                  24, frame_, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+    }
+    ~TypingTarget() { ::DestroyWindow(frame_); }
+
+    HWND Frame() const { return frame_; }
+    HWND Edit() const { return edit_; }
+    std::string Text() const {
+        char text[256] = {};
+        ::GetWindowTextA(edit_, text, sizeof(text));
+        return text;
+    }
+
+  private:
+    HWND frame_ = nullptr;
+    HWND edit_ = nullptr;
+};
+
+TEST(Win32Keyboard, TypesAKeyTextIntoTheFocusedWindow) {
+    Win32Keyboard keyboard;
+    Win32WindowList windows;
+    TypingTarget target;
+    ASSERT_TRUE(target.Edit());
+    ASSERT_TRUE(windows.BringWindowToFront(reinterpret_cast<std::uintptr_t>(target.Frame())));
+    ::SetFocus(target.Edit());
+    PumpUntil([] { return false; }, 100);
+
+    interp::TSendKey sender(keyboard, windows);
+    // "~" makes the next key shifted; {BKSP} takes back the "x".
+    const interp::TSendKey::Result result = sender.Send("ab~c1 x{BKSP}");
+    EXPECT_EQ(result.value, 0);
+    EXPECT_FALSE(result.fault);
+    EXPECT_TRUE(PumpUntil([&] { return target.Text() == "abC1 "; })) << target.Text();
+}
+
+TEST(Win32Keyboard, ReadsTheLayoutsKeyCodes) {
+    Win32Keyboard keyboard;
+    // Low byte: the key; high byte: the shift state.
+    EXPECT_EQ(keyboard.KeyScan('a') & 0xFF, 'A');
+    EXPECT_EQ(keyboard.KeyScan('a') >> 8, 0);
+    EXPECT_EQ(keyboard.KeyScan('A') >> 8, 1);
+    EXPECT_EQ(keyboard.KeyScan('7') & 0xFF, '7');
+    EXPECT_EQ(keyboard.ScanCodeOf('A'), 0x1Eu);
+    EXPECT_EQ(keyboard.ScanCodeOf(VK_RETURN), 0x1Cu);
+}
+
+TEST(Win32Keyboard, WithoutTheOutsideLibraryReportsItMissing) {
+    Win32Keyboard keyboard;
+    EXPECT_FALSE(keyboard.LoadKeyLibrary());
+    EXPECT_FALSE(keyboard.LoadKeyLibrary());
+    EXPECT_EQ(keyboard.CallKeyLibrary("abc"), -1);
+}
+
+} // namespace
+} // namespace qv::win32

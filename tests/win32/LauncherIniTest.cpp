@@ -1,0 +1,125 @@
+#include "TestSupport.h"
+#include "common/win32/Owners.h"
+#include "interpreter/win32/services/Win32Ini.h"
+#include "interpreter/win32/services/Win32Launcher.h"
+
+#include <objbase.h>
+#include <objidl.h>
+#include <shlobj.h>
+#include <shobjidl.h>
+
+#include <gtest/gtest.h>
+
+namespace qv::win32 {
+namespace {
+
+using testing::ScratchFolder;
+using testing::WriteText;
+
+TEST(Win32Ini, ValuesGoAndComeBackWithTheirQuotesRemoved) {
+    ScratchFolder scratch;
+    Win32Ini ini;
+    const std::string file = scratch / "QVRUN.INI";
+    ini.WriteIniString(file, "Run Once A Day", "C:\\TOOLS\\SYNC.EXE", "\"20261210\"");
+    ini.WriteIniString(file, "Run Once A Day", "plain", "value with blanks");
+    EXPECT_EQ(ini.ReadIniString(file, "Run Once A Day", "C:\\TOOLS\\SYNC.EXE"), "20261210");
+    // Keys and sections are found in any case.
+    EXPECT_EQ(ini.ReadIniString(file, "run once a day", "PLAIN"), "value with blanks");
+    EXPECT_EQ(ini.ReadIniString(file, "Run Once A Day", "missing"), "");
+    EXPECT_EQ(ini.ReadIniString(scratch / "none.ini", "s", "k"), "");
+
+    const std::string longValue(5000, 'v');
+    ini.WriteIniString(file, "Long", "k", longValue);
+    EXPECT_EQ(ini.ReadIniString(file, "Long", "k"), longValue);
+}
+
+TEST(Win32Ini, AFileNamedWithoutAFolderLivesInTheWindowsFolder) {
+    Win32Ini ini;
+    const std::string name = "QVW2TEST" + std::to_string(::GetCurrentProcessId()) + ".INI";
+    ini.WriteIniString(name, "Run Once A Day", "K", "\"1\"");
+    char windows[MAX_PATH] = {};
+    ::GetWindowsDirectoryA(windows, MAX_PATH);
+    const std::string path = std::string(windows) + "\\" + name;
+    // Profile writes may be cached until flushed.
+    ::WritePrivateProfileStringA(nullptr, nullptr, nullptr, name.c_str());
+    EXPECT_NE(::GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES) << path;
+    EXPECT_EQ(ini.ReadIniString(name, "Run Once A Day", "K"), "1");
+    ::DeleteFileA(path.c_str());
+}
+
+class ComThread {
+  public:
+    ComThread() { ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); }
+    ~ComThread() { ::CoUninitialize(); }
+};
+
+bool SaveShortcut(const std::string& path, const std::string& target, const std::string& icon,
+                  int iconIndex) {
+    ComThread com;
+    ComPtr<IShellLinkA> link;
+    if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                  reinterpret_cast<void**>(link.Put())))) {
+        return false;
+    }
+    link->SetPath(target.c_str());
+    if (!icon.empty()) {
+        link->SetIconLocation(icon.c_str(), iconIndex);
+    }
+    ComPtr<IPersistFile> file;
+    if (FAILED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(file.Put())))) {
+        return false;
+    }
+    std::wstring wide(path.begin(), path.end());
+    return SUCCEEDED(file->Save(wide.c_str(), TRUE));
+}
+
+TEST(Win32Launcher, ReadsTargetAndIconOfAShortcut) {
+    ScratchFolder scratch;
+    Win32Launcher launcher([] { return HWND{}; });
+    const std::string target = scratch / "tool.exe";
+    WriteText(target, "MZ");
+    char system[MAX_PATH] = {};
+    ::GetSystemDirectoryA(system, MAX_PATH);
+    const std::string icons = std::string(system) + "\\shell32.dll";
+
+    ASSERT_TRUE(SaveShortcut(scratch / "with icon.lnk", target, icons, 39));
+    const std::optional<interp::ShortcutInfo> withIcon =
+        launcher.ReadShortcut(scratch / "with icon.lnk");
+    ASSERT_TRUE(withIcon);
+    EXPECT_EQ(withIcon->target, target);
+    EXPECT_EQ(withIcon->iconLocation, icons);
+    EXPECT_EQ(withIcon->iconIndex, 39);
+
+    ASSERT_TRUE(SaveShortcut(scratch / "plain.lnk", target, "", 0));
+    const std::optional<interp::ShortcutInfo> plain = launcher.ReadShortcut(scratch / "plain.lnk");
+    ASSERT_TRUE(plain);
+    EXPECT_EQ(plain->target, target);
+    EXPECT_EQ(plain->iconLocation, "");
+
+    WriteText(scratch / "not a link.lnk", "plain text");
+    EXPECT_FALSE(launcher.ReadShortcut(scratch / "not a link.lnk"));
+    EXPECT_FALSE(launcher.ReadShortcut(scratch / "missing.lnk"));
+}
+
+std::string Quoted(const std::string& path) {
+    std::string quoted(1, '"');
+    quoted += path;
+    quoted += '"';
+    return quoted;
+}
+
+TEST(Win32Launcher, StartsProgramsAndReportsWhatCannotBeStarted) {
+    ScratchFolder scratch;
+    Win32Launcher launcher([] { return HWND{}; });
+    const std::string sample = testing::ProgramFolder() + QV_VERSIONED_SAMPLE;
+    char before[MAX_PATH] = {};
+    ::GetCurrentDirectoryA(MAX_PATH, before);
+
+    EXPECT_TRUE(launcher.StartProgram(Quoted(sample), scratch.Path(), SW_HIDE));
+    EXPECT_FALSE(launcher.StartProgram(Quoted(scratch / "missing.exe"), "", SW_HIDE));
+    EXPECT_FALSE(launcher.ShellOpen(scratch / "missing.doc", "", "", SW_HIDE, false));
+    ::SetCurrentDirectoryA(before);
+}
+
+} // namespace
+} // namespace qv::win32
