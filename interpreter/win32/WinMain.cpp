@@ -1,8 +1,10 @@
 #include "common/win32/ApplicationWindow.h"
 #include "common/win32/MessageLoop.h"
+#include "interpreter/core/RunLog.h"
 #include "interpreter/core/Runner.h"
 #include "interpreter/win32/CommandLine.h"
 #include "interpreter/win32/Icons.h"
+#include "interpreter/win32/RunLogFile.h"
 #include "interpreter/win32/StartFrm.h"
 #include "interpreter/win32/Win32Host.h"
 #include "interpreter/win32/services/Win32Services.h"
@@ -36,11 +38,18 @@ int Run() {
     RunnerEvents events(runner);
     form.SetEvents(&events);
 
-    runner.FormCreate(ScriptPathArgument(::GetCommandLineA()));
+    RunLogFile logFile;
+    qv::interp::RunLog log(logFile, host);
+    runner.SetObserver(&log);
+    const std::optional<std::string> scriptPath = ScriptPathArgument(::GetCommandLineA());
+    log.RunStarted(scriptPath.value_or(""));
+
+    runner.FormCreate(scriptPath);
     const int exitCode = loop.QuitRequested() ? 0 : loop.Run();
     // Nothing may reach the runner while the windows are taken down.
     form.SetEvents(nullptr);
     services.SetMenuTimerHandler(nullptr);
+    runner.SetObserver(nullptr);
     return exitCode;
 }
 
