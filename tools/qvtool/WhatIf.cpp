@@ -4,6 +4,7 @@
 #include "language/CompiledScript.h"
 #include "language/Text.h"
 
+#include <algorithm>
 #include <chrono>
 #include <ctime>
 #include <filesystem>
@@ -254,7 +255,7 @@ class WhatIfHost final : public TimerPort,
     bool MoveOrRename(const std::string& oldName, const std::string& newName) override {
         if (!Exists(oldName))
             return false;
-        Note("would rename " + oldName + " to " + newName);
+        Note("would rename " + Trim(oldName) + " to " + Trim(newName));
         return true;
     }
     void RecycleDelete(const std::string& pathList) override {
@@ -462,7 +463,11 @@ class WhatIfHost final : public TimerPort,
             runner_->OnTimer(static_cast<TimerId>(slot));
     }
 
-    void Note(const std::string& note) { notes_.push_back(note); }
+    void Note(const std::string& note) {
+        // A tree copy creates the same folder level more than once; say it once.
+        if (std::find(notes_.begin(), notes_.end(), note) == notes_.end())
+            notes_.push_back(note);
+    }
     bool HasAction() const {
         for (const std::string& note : notes_)
             if (!StartsWith(note, "would ask"))
