@@ -69,7 +69,13 @@ QV_WINE_DESKTOP=1024x768 "$top/scripts/with-xvfb" ctest --preset windows --timeo
     tee build/windows/ctest.log
 count windows build/windows/ctest.log
 
-left=$(pgrep -f 'qvrun.exe|wineserver|Xvfb :(9[1-9]|1[0-4][0-9])' || true)
+# Wine processes of this checkout's prefixes (their environment names the prefix) must be gone.
+left=""
+for pid in $(pgrep -f 'wineserver|\.exe' || true); do
+    if tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -q "^WINEPREFIX=$top/build/"; then
+        left="$left $pid($(tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null | cut -c1-60))"
+    fi
+done
 if [ -n "$left" ]; then
     echo "processes left behind: $left"
     failed=$((failed + 1))

@@ -411,7 +411,7 @@ class WhatIfHost final : public TimerPort,
         copies_ = 0;
         if (StartsWith(UpperCase(line), "LOAD AND WAIT")) {
             waitingBatch_ = true;
-            waitedProgram_ = Trim(line.substr(14));
+            waitedProgram_ = line.size() > 14 ? Trim(line.substr(14)) : std::string();
         }
     }
     // The core says what a command does; here it only would.

@@ -162,6 +162,17 @@ TEST_F(WhatIf, BadCallsAreRefused) {
     EXPECT_EQ(Run({(dir / "missing.qvc").string()}), ExitNoInput);
 }
 
+TEST_F(WhatIf, CommandsWithoutArgumentsRunThrough) {
+    // Each keyword alone, as a damaged or half-written script may hold it.
+    const std::string qvc =
+        Script("bare", "LOAD AND WAIT\r\nLOAD \r\nRUN \r\nCOPY \r\nRENAME \r\nDEL \r\n"
+                       "CONNECT \r\nCAPTURE \r\nSENDKEYS \r\nWAIT \r\nWAIT FOR WINDOW \r\n"
+                       "DATE \r\nMENU ITEM \r\nMENU DEFAULT \r\nMENU SHOW\r\nSET \r\n"
+                       "DESKTOP \r\nLOCATE \r\nCLOSE \r\nMINIMIZE \r\nPROMPT \r\nERROR \r\n");
+    EXPECT_EQ(Run({qvc}), ExitProblems) << err.str();
+    EXPECT_NE(out.str().find("An Error Has Occurred"), std::string::npos);
+}
+
 TEST_F(WhatIf, DamagedScriptEndsQuietly) {
     const std::string path = (dir / "bad.qvc").string();
     std::ofstream(path, std::ios::binary) << "not a script";
