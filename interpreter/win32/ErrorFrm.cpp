@@ -104,20 +104,12 @@ void TfrmError::ShowModal(HWND blocked) {
     if (!IsAlive()) {
         return;
     }
-    const bool wasEnabled = blocked != nullptr && ::IsWindowEnabled(blocked);
-    if (wasEnabled) {
-        blocked_ = blocked;
-        ::EnableWindow(blocked_, FALSE);
-    }
-    ::ShowWindow(Handle(), SW_SHOWNORMAL);
-    ::SetForegroundWindow(Handle());
+    blocked_.Block(blocked);
     HWND edit = ::GetDlgItem(Handle(), ids::Edit1);
-    ::SetFocus(edit);
+    ShowInFront(Handle(), edit);
     ::SendMessageA(edit, EM_SETSEL, 0, 0);
     loop_.RunModal(Handle());
-    if (blocked_ != nullptr) {
-        ::EnableWindow(std::exchange(blocked_, nullptr), TRUE);
-    }
+    blocked_.Release();
 }
 
 bool TfrmError::PreTranslate(MSG& message) {
@@ -146,9 +138,7 @@ LRESULT TfrmError::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         // Re-enable the blocked window first, so that Windows activates it rather than another
         // program.
-        if (blocked_ != nullptr) {
-            ::EnableWindow(std::exchange(blocked_, nullptr), TRUE);
-        }
+        blocked_.Release();
         Destroy();
         return 0;
     default:

@@ -2,6 +2,7 @@
 // TfrmError: the "Error Log" dialog that shows the run's error report at its end.
 #include "common/win32/ControlTable.h"
 #include "common/win32/MessageLoop.h"
+#include "common/win32/ModalWindow.h"
 #include "common/win32/Owners.h"
 #include "common/win32/WindowBase.h"
 
@@ -32,7 +33,7 @@ class TfrmError : public WindowBase, private MessageFilter {
 
     MessageLoop& loop_;
     HWND owner_;
-    HWND blocked_ = nullptr;
+    BlockedWindow blocked_;
     int dpi_ = 96;
     UniqueFont font_;
     bool longReport_ = false;

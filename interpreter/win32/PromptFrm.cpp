@@ -132,9 +132,7 @@ void TfrmPrompt::Finish(bool run) {
     } else {
         result_.reset();
     }
-    if (blocked_ != nullptr) {
-        ::EnableWindow(std::exchange(blocked_, nullptr), TRUE);
-    }
+    blocked_.Release();
     Destroy();
 }
 
@@ -142,17 +140,10 @@ std::optional<std::vector<bool>> TfrmPrompt::ShowModal(HWND blocked) {
     if (!IsAlive()) {
         return std::nullopt;
     }
-    if (blocked != nullptr && ::IsWindowEnabled(blocked)) {
-        blocked_ = blocked;
-        ::EnableWindow(blocked_, FALSE);
-    }
-    ::ShowWindow(Handle(), SW_SHOWNORMAL);
-    ::SetForegroundWindow(Handle());
-    ::SetFocus(::GetDlgItem(Handle(), ids::CheckListBox1));
+    blocked_.Block(blocked);
+    ShowInFront(Handle(), ::GetDlgItem(Handle(), ids::CheckListBox1));
     loop_.RunModal(Handle());
-    if (blocked_ != nullptr) {
-        ::EnableWindow(std::exchange(blocked_, nullptr), TRUE);
-    }
+    blocked_.Release();
     return result_;
 }
 

@@ -2,6 +2,7 @@
 // TfrmPrompt: the "Prompt On" check list of the script lines still to run.
 #include "common/win32/ControlTable.h"
 #include "common/win32/MessageLoop.h"
+#include "common/win32/ModalWindow.h"
 #include "common/win32/Owners.h"
 #include "common/win32/WindowBase.h"
 
@@ -38,7 +39,7 @@ class TfrmPrompt : public WindowBase, private MessageFilter {
 
     MessageLoop& loop_;
     HWND owner_;
-    HWND blocked_ = nullptr;
+    BlockedWindow blocked_;
     int dpi_ = 96;
     UniqueFont font_;
     std::size_t count_ = 0;

@@ -84,9 +84,7 @@ TfrmMenu::TfrmMenu(MessageLoop& loop, HWND owner, logic::MenuModel& menu, bool q
 
 TfrmMenu::~TfrmMenu() {
     loop_.RemoveFilter(this);
-    if (blocked_ != nullptr) {
-        ::EnableWindow(std::exchange(blocked_, nullptr), TRUE);
-    }
+    blocked_.Release();
     Destroy();
 }
 
@@ -114,9 +112,7 @@ void TfrmMenu::Finish(bool ok) {
         return;
     }
     ok_ = ok;
-    if (blocked_ != nullptr) {
-        ::EnableWindow(std::exchange(blocked_, nullptr), TRUE);
-    }
+    blocked_.Release();
     Destroy();
 }
 
@@ -124,17 +120,10 @@ bool TfrmMenu::ShowModal(HWND blocked) {
     if (!IsAlive()) {
         return ok_;
     }
-    if (blocked != nullptr && ::IsWindowEnabled(blocked)) {
-        blocked_ = blocked;
-        ::EnableWindow(blocked_, FALSE);
-    }
-    ::ShowWindow(Handle(), SW_SHOWNORMAL);
-    ::SetForegroundWindow(Handle());
-    ::SetFocus(::GetDlgItem(Handle(), ids::butOk));
+    blocked_.Block(blocked);
+    ShowInFront(Handle(), ::GetDlgItem(Handle(), ids::butOk));
     loop_.RunModal(Handle());
-    if (blocked_ != nullptr) {
-        ::EnableWindow(std::exchange(blocked_, nullptr), TRUE);
-    }
+    blocked_.Release();
     return ok_;
 }
 

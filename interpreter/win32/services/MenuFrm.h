@@ -2,6 +2,7 @@
 // TfrmMenu: the start-up menu of up to nine entries with its time-out text, shown modally over
 // the menu model.
 #include "common/win32/MessageLoop.h"
+#include "common/win32/ModalWindow.h"
 #include "common/win32/Owners.h"
 #include "common/win32/WindowBase.h"
 #include "interpreter/logic/CtlMenu.h"
@@ -39,7 +40,7 @@ class TfrmMenu : public WindowBase, private MessageFilter {
     logic::MenuModel& menu_;
     bool quitHidden_;
     bool promptMode_;
-    HWND blocked_ = nullptr;
+    BlockedWindow blocked_;
     int dpi_ = 96;
     UniqueFont font_;
     UniqueFont groupFont_;

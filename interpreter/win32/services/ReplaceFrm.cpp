@@ -108,9 +108,7 @@ TfrmReplace::TfrmReplace(MessageLoop& loop, HWND owner, const logic::ReplaceQues
 
 TfrmReplace::~TfrmReplace() {
     loop_.RemoveFilter(this);
-    if (blocked_ != nullptr) {
-        ::EnableWindow(std::exchange(blocked_, nullptr), TRUE);
-    }
+    blocked_.Release();
     Destroy();
 }
 
@@ -157,9 +155,7 @@ void TfrmReplace::Finish(logic::ReplaceAnswer answer) {
         return;
     }
     answer_ = answer;
-    if (blocked_ != nullptr) {
-        ::EnableWindow(std::exchange(blocked_, nullptr), TRUE);
-    }
+    blocked_.Release();
     Destroy();
 }
 
@@ -167,17 +163,10 @@ logic::ReplaceAnswer TfrmReplace::ShowModal(HWND blocked) {
     if (!IsAlive()) {
         return answer_;
     }
-    if (blocked != nullptr && ::IsWindowEnabled(blocked)) {
-        blocked_ = blocked;
-        ::EnableWindow(blocked_, FALSE);
-    }
-    ::ShowWindow(Handle(), SW_SHOWNORMAL);
-    ::SetForegroundWindow(Handle());
-    ::SetFocus(::GetDlgItem(Handle(), ids::butYes));
+    blocked_.Block(blocked);
+    ShowInFront(Handle(), ::GetDlgItem(Handle(), ids::butYes));
     loop_.RunModal(Handle());
-    if (blocked_ != nullptr) {
-        ::EnableWindow(std::exchange(blocked_, nullptr), TRUE);
-    }
+    blocked_.Release();
     return answer_;
 }
 

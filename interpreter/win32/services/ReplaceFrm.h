@@ -2,6 +2,7 @@
 // TfrmReplace: "Confirm File Replace", asked before a copy overwrites an existing file, with
 // both files' sizes, dates and icons.
 #include "common/win32/MessageLoop.h"
+#include "common/win32/ModalWindow.h"
 #include "common/win32/Owners.h"
 #include "common/win32/WindowBase.h"
 #include "interpreter/logic/OpsCopy.h"
@@ -43,7 +44,7 @@ class TfrmReplace : public WindowBase, private MessageFilter {
     void Finish(logic::ReplaceAnswer answer);
 
     MessageLoop& loop_;
-    HWND blocked_ = nullptr;
+    BlockedWindow blocked_;
     int dpi_ = 96;
     UniqueFont font_;
     UniqueIcon destinationIcon_;
