@@ -68,6 +68,8 @@ void CopyFolderTree(const CopyLine& line, const EntrySource& entry, CopyFileSyst
     std::string header = std::string(CopyFailedMessage) + entry.script +
                          "\r\n Line : " + std::to_string(entry.lineNumber) + " - " + entry.line +
                          "\r\n";
+    // The walk lists a folder's files together: its levels are made once, not once per file.
+    std::string madeFolder;
     for (const std::string& relative : ListFolderTree(source, fs)) {
         if (!view.ContinueWithNextFile()) {
             outcome.stopped = true;
@@ -107,7 +109,9 @@ void CopyFolderTree(const CopyLine& line, const EntrySource& entry, CopyFileSyst
             ++outcome.skipped;
         } else {
             view.ShowStatus(CopyingText(sourceFile, target));
-            ForceFolderPath(ExtractFilePath(target), fs);
+            const std::string folder = ExtractFilePath(target);
+            if (folder != madeFolder && ForceFolderPath(folder, fs))
+                madeFolder = folder;
             const std::uint32_t code = fs.CopyOneFile(sourceFile, target);
             if (code == 0) {
                 ++outcome.copied;

@@ -60,6 +60,23 @@ disabled_button() {
         e2e_driver none standin.exe 2>/dev/null
 }
 
+# A window of the driver's own: found by title like any other, closed from outside, and its edit
+# control read back.
+own_window() {
+    [ "$(e2e_driver open-window "QV-E2E Own Window" + wait-window "QV-E2E Own Window" 5000 + \
+        own-text "QV-E2E Own Window" + close "QV-E2E Own Window" + \
+        wait-closed "QV-E2E Own Window" 5000)" = "" ]
+}
+
+# A reused dialog is told apart by its text; a window that must stay unseen fails the wait.
+wait_text_and_unseen() {
+    e2e_driver start "$standin" log 'two words' + wait-text "Error Log" Edit1 "two words" 20000 + \
+        close "Error Log" + wait-exit 20000 &&
+        ! e2e_driver start "$standin" window + \
+            wait-window-unseen "Error Log" 20000 "class=TStartFrm" 2>/dev/null &&
+        e2e_driver none standin.exe 2>/dev/null
+}
+
 misuse() {
     e2e_driver wait-window 2>/dev/null
     [ $? -eq 2 ]
@@ -71,4 +88,6 @@ check message-box message_box
 check failure-cleans-up failure_cleans_up
 check crash-is-reported crash_is_reported
 check disabled-button disabled_button
+check own-window own_window
+check wait-text-and-unseen wait_text_and_unseen
 check misuse misuse

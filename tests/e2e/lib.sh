@@ -1,7 +1,8 @@
 # shellcheck shell=bash
 # Sourced by the scenario groups: the environment, the driver, script compilation and checks.
 # Expects from the test registration: QV_DRIVER (qvdriver.exe), QV_QVRUN (qvrun.exe, may be
-# empty when it is not built), QV_QVTOOL (the native qvtool), and a DISPLAY from the caller.
+# empty when it is not built), QV_QVTOOL (the native qvtool), QV_QVTOOL_EXE (the Windows qvtool)
+# and QV_HELPER (qvhelper.exe) for the groups that need them, and a DISPLAY from the caller.
 set -u
 e2e_top=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 # A prefix of the end-to-end groups' own, so that the Windows-side tests running beside them
@@ -34,6 +35,8 @@ e2e_require() {
         case $need in
         qvrun) [ -f "${QV_QVRUN:-}" ] || missing+=" qvrun.exe" ;;
         qvtool) [ -x "${QV_QVTOOL:-}" ] || missing+=" qvtool (native build)" ;;
+        qvtool-exe) [ -f "${QV_QVTOOL_EXE:-}" ] || missing+=" qvtool.exe" ;;
+        helper) [ -f "${QV_HELPER:-}" ] || missing+=" qvhelper.exe" ;;
         esac
     done
     if [ -n "$missing" ]; then

@@ -30,4 +30,12 @@ bool TerminateById(DWORD processId);
 
 std::string QuoteArgument(const std::string& argument);
 
+// Windows of the driver's own, for the commands that act on other programs' windows: a titled
+// top-level window holding one edit control, kept alive by a thread of its own.
+bool OpenOwnWindow(const std::string& title);
+// Waits until the driver's window of that title has been destroyed; false on time-out.
+bool WaitOwnWindowClosed(const std::string& title, DWORD timeoutMs);
+// The text of the edit control of the driver's window of that title.
+bool ReadOwnWindowEdit(const std::string& title, std::string& text);
+
 } // namespace qv::e2e

@@ -163,6 +163,75 @@ bool StepExpectText(const Args& args, Session& session) {
     return false;
 }
 
+bool StepControlShown(const Args& args, Session& session, bool wanted) {
+    HWND control = RequireControl(args, session);
+    if (!control)
+        return false;
+    if ((IsWindowVisible(control) != FALSE) == wanted)
+        return true;
+    Report(args[1] + (wanted ? " is hidden" : " is visible"));
+    return false;
+}
+
+// For a dialog that is reused: its text tells which question it asks now.
+bool StepWaitText(const Args& args, Session& session) {
+    DWORD start = GetTickCount();
+    std::string text;
+    for (;;) {
+        HWND top = FindTopWindow(args[0], session.processId, true);
+        HWND control = top ? FindControl(top, args[1]) : nullptr;
+        if (control && ReadWindowText(control, text) && text == args[2])
+            return true;
+        if (GetTickCount() - start >= Number(args[3])) {
+            Report(args[1] + " of \"" + args[0] + "\" did not read \"" + args[2] + "\" within " +
+                   args[3] + " ms (last \"" + text + "\")");
+            return false;
+        }
+        Sleep(10);
+    }
+}
+
+// Waits for one window while another must never show, for a run that is to stay out of sight.
+bool StepWaitWindowUnseen(const Args& args, Session& session) {
+    DWORD start = GetTickCount();
+    for (;;) {
+        if (FindTopWindow(args[2], session.processId, true)) {
+            Report("window \"" + args[2] + "\" was shown");
+            return false;
+        }
+        if (FindTopWindow(args[0], session.processId, true))
+            return true;
+        if (GetTickCount() - start >= Number(args[1])) {
+            Report("no visible window \"" + args[0] + "\" within " + args[1] + " ms");
+            return false;
+        }
+        Sleep(5);
+    }
+}
+
+bool StepOpenWindow(const Args& args, Session&) {
+    if (OpenOwnWindow(args[0]))
+        return true;
+    Report("cannot open a window \"" + args[0] + "\"");
+    return false;
+}
+
+bool StepWaitClosed(const Args& args, Session&) {
+    if (WaitOwnWindowClosed(args[0], Number(args[1])))
+        return true;
+    Report("window \"" + args[0] + "\" was not closed within " + args[1] + " ms");
+    return false;
+}
+
+bool StepOwnText(const Args& args, Session&) {
+    std::string text;
+    if (!ReadOwnWindowEdit(args[0], text)) {
+        Report("cannot read the edit control of \"" + args[0] + "\"");
+        return false;
+    }
+    return WriteOut(text, args.size() > 1 ? args[1] : std::string());
+}
+
 bool StepEnabled(const Args& args, Session& session, bool wanted) {
     HWND control = RequireControl(args, session);
     if (!control)
@@ -249,12 +318,13 @@ bool StepNames(const Args&, Session&) {
     char user[256] = {};
     DWORD userSize = sizeof user;
     char windows[MAX_PATH] = {};
+    char temp[MAX_PATH] = {};
     if (!GetComputerNameA(computer, &computerSize) || !GetUserNameA(user, &userSize) ||
-        !GetWindowsDirectoryA(windows, sizeof windows)) {
-        Report("cannot read the computer name, user name or Windows folder");
+        !GetWindowsDirectoryA(windows, sizeof windows) || !GetTempPathA(sizeof temp, temp)) {
+        Report("cannot read the computer name, user name, Windows folder or temporary folder");
         return false;
     }
-    return WriteOut(std::string(computer) + "\n" + user + "\n" + windows + "\n", {});
+    return WriteOut(std::string(computer) + "\n" + user + "\n" + windows + "\n" + temp + "\n", {});
 }
 
 bool StepSleep(const Args& args, Session&) {
@@ -294,6 +364,15 @@ const Step Steps[] = {
     {"expect-text", 3, 3, StepExpectText},
     {"enabled", 2, 2, [](const Args& a, Session& s) { return StepEnabled(a, s, true); }},
     {"disabled", 2, 2, [](const Args& a, Session& s) { return StepEnabled(a, s, false); }},
+    {"control-visible", 2, 2,
+     [](const Args& a, Session& s) { return StepControlShown(a, s, true); }},
+    {"control-hidden", 2, 2,
+     [](const Args& a, Session& s) { return StepControlShown(a, s, false); }},
+    {"wait-text", 4, 4, StepWaitText},
+    {"wait-window-unseen", 3, 3, StepWaitWindowUnseen},
+    {"open-window", 1, 1, StepOpenWindow},
+    {"wait-closed", 2, 2, StepWaitClosed},
+    {"own-text", 1, 2, StepOwnText},
     {"click", 2, 2, StepClick},
     {"close", 1, 1, StepClose},
     {"wait-exit", 1, 1, StepWaitExit},
@@ -316,26 +395,33 @@ const Step* FindStep(const std::string& name) {
 }
 
 int Usage() {
-    std::fputs("usage: qvdriver STEP [+ STEP]...\n"
-               "  start EXE [ARG]...          start a program\n"
-               "  wait-window WINDOW MS       wait until WINDOW is visible\n"
-               "  wait-shown WINDOW CONTROL MS  wait until a control is visible\n"
-               "  visible WINDOW | hidden WINDOW\n"
-               "  text WINDOW CONTROL [FILE]  the control's text, raw, to FILE or stdout\n"
-               "  expect-text WINDOW CONTROL TEXT\n"
-               "  enabled WINDOW CONTROL | disabled WINDOW CONTROL\n"
-               "  click WINDOW CONTROL        press a button (fails when disabled or hidden)\n"
-               "  close WINDOW                ask the window to close\n"
-               "  wait-exit MS                wait for the started program; fails on a crash\n"
-               "  terminate                   end the started program\n"
-               "  wait-gone IMAGE MS | none IMAGE | kill PID\n"
-               "  names                       computer name, user name, Windows folder\n"
-               "  sleep MS | no-crash-dialog\n"
-               "  hold MS                     stay on the desktop, keeping Wine's virtual desktop\n"
-               "WINDOW is an exact title or class=NAME; CONTROL a name from the interpreter's\n"
-               "control IDs (LoadingAppName, Edit1, ...), MessageText, OK, a number or "
-               "class=NAME.\n",
-               stderr);
+    std::fputs(
+        "usage: qvdriver STEP [+ STEP]...\n"
+        "  start EXE [ARG]...          start a program\n"
+        "  wait-window WINDOW MS       wait until WINDOW is visible\n"
+        "  wait-shown WINDOW CONTROL MS  wait until a control is visible\n"
+        "  wait-window-unseen WINDOW MS OTHER  wait for WINDOW; fails if OTHER shows\n"
+        "  wait-text WINDOW CONTROL TEXT MS  wait until a control reads TEXT\n"
+        "  visible WINDOW | hidden WINDOW\n"
+        "  text WINDOW CONTROL [FILE]  the control's text, raw, to FILE or stdout\n"
+        "  expect-text WINDOW CONTROL TEXT\n"
+        "  enabled WINDOW CONTROL | disabled WINDOW CONTROL\n"
+        "  control-visible WINDOW CONTROL | control-hidden WINDOW CONTROL\n"
+        "  click WINDOW CONTROL        press a button (fails when disabled or hidden)\n"
+        "  close WINDOW                ask the window to close\n"
+        "  wait-exit MS                wait for the started program; fails on a crash\n"
+        "  terminate                   end the started program\n"
+        "  wait-gone IMAGE MS | none IMAGE | kill PID\n"
+        "  names                       computer and user names, Windows and temporary folders\n"
+        "  sleep MS | no-crash-dialog\n"
+        "  hold MS                     stay on the desktop, keeping Wine's virtual desktop\n"
+        "  open-window TITLE           open a window of the driver's own, with an edit\n"
+        "  wait-closed TITLE MS        wait until that window has been closed\n"
+        "  own-text TITLE [FILE]       the text of that window's edit control\n"
+        "WINDOW is an exact title or class=NAME; CONTROL a name from the interpreter's\n"
+        "control IDs (LoadingAppName, Edit1, ...), MessageText, OK, a number or "
+        "class=NAME.\n",
+        stderr);
     return 2;
 }
 

@@ -1,6 +1,7 @@
 #include "Driver.h"
 
 #include "interpreter/win32/ControlIds.h"
+#include "interpreter/win32/services/ServiceControlIds.h"
 
 #include <cstdlib>
 #include <string_view>
@@ -28,6 +29,24 @@ constexpr NamedControl ControlNames[] = {
     {"cmdPause", qv::ids::cmdPause},
     {"Anim", qv::ids::Anim},
     {"Edit1", qv::ids::Edit1},
+    {"RadioButton1", qv::ids::RadioButton1 + 0},
+    {"RadioButton2", qv::ids::RadioButton1 + 1},
+    {"RadioButton3", qv::ids::RadioButton1 + 2},
+    {"RadioButton4", qv::ids::RadioButton1 + 3},
+    {"RadioButton5", qv::ids::RadioButton1 + 4},
+    {"RadioButton6", qv::ids::RadioButton1 + 5},
+    {"RadioButton7", qv::ids::RadioButton1 + 6},
+    {"RadioButton8", qv::ids::RadioButton1 + 7},
+    {"RadioButton9", qv::ids::RadioButton1 + 8},
+    {"TimeOut", qv::ids::TimeOut},
+    {"butOk", qv::ids::butOk},
+    {"MenuCancelBut", qv::ids::MenuCancelBut},
+    {"labFilename", qv::ids::labFilename},
+    {"butYes", qv::ids::butYes},
+    {"butYesToAll", qv::ids::butYesToAll},
+    {"butNo", qv::ids::butNo},
+    {"butNoToAll", qv::ids::butNoToAll},
+    {"butCancel", qv::ids::butCancel},
     // The static that holds a system message box's text.
     {"MessageText", 0xFFFF},
     {"OK", IDOK},

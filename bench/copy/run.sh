@@ -1,0 +1,137 @@
+#!/usr/bin/env bash
+# Copy benchmark: the wall time of qvrun.exe copying a folder tree of small files with one COPY
+# line, less the 500 ms that the design waits before the first tick, against Wine's own
+# "xcopy /E /I /Q" of the same tree, both under the same Wine in one run. Goal: a ratio of at
+# most 1.1.
+#
+# Usage: bench/copy/run.sh [REPEATS [FILES]]  (defaults 5 and 2,400; the median of each is
+# reported). Needs the native and windows builds (cmake --build --preset native / windows;
+# QV_WINDOWS_BUILD names another Windows build folder). Without a DISPLAY it runs itself inside
+# scripts/with-xvfb.
+set -u
+top=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+repeats=${1:-5}
+files=${2:-2400}
+windows_build=${QV_WINDOWS_BUILD:-$top/build/windows}
+qvrun=$windows_build/interpreter/win32/qvrun.exe
+holder_program=$windows_build/bench/startup/qvminwindow.exe
+qvtool=${QV_QVTOOL:-$top/build/native/tools/qvtool/qvtool}
+first_tick_ms=500
+
+for need in "$qvrun" "$holder_program" "$qvtool"; do
+    [ -e "$need" ] || {
+        echo "copy bench: $need is missing; build the native and windows presets first" >&2
+        exit 1
+    }
+done
+# The start-up benchmark's prefix and its Wine virtual desktop: without a window manager on the
+# display, Wine waits two seconds for every closed window, which would swamp qvrun's figure.
+export WINEPREFIX=${QV_BENCH_PREFIX:-$top/build/wineprefix-bench}
+if [ -z "${DISPLAY:-}" ]; then
+    exec timeout -k 10 1800 "$top/scripts/with-xvfb" "$0" "$@"
+fi
+# One benchmark at a time in the prefix: each stops the prefix's server at its end.
+if [ -z "${QV_BENCH_LOCKED:-}" ]; then
+    QV_BENCH_LOCKED=1 exec flock -o -w 900 "$WINEPREFIX.bench-lock" bash "$0" "$@"
+fi
+
+source "$top/scripts/wine-env.sh"
+# A server left from an interrupted run would still hold a desktop on a display that is gone.
+qv_wine_stop
+qv_wine_prefix || exit 1
+if [ ! -f "$WINEPREFIX/.qv-desktop" ]; then
+    quiet_reg() { timeout -k 5 60 wine reg add "$@" /f >/dev/null 2>&1 </dev/null; }
+    quiet_reg 'HKCU\Software\Wine\Explorer' /v Desktop /d Default &&
+        quiet_reg 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 || exit 1
+    # The desktop is chosen when the server's first window station starts: restart it.
+    qv_wine_stop
+    touch "$WINEPREFIX/.qv-desktop"
+    qv_wine_prefix || exit 1
+fi
+# Keeps the virtual desktop open between the runs, as a Windows desktop is.
+timeout -k 5 1800 wine "$holder_program" hold </dev/null >/dev/null 2>&1 &
+holder=$!
+work=$(mktemp -d)
+area="$WINEPREFIX/drive_c/qv-bench-copy"
+area_win='C:\qv-bench-copy'
+trap 'kill "$holder" 2>/dev/null; rm -rf "$work" "$area"; qv_wine_stop' EXIT
+
+# The tree: 40 folders (one nested level down in every fifth) holding the files, a few hundred
+# bytes each, as logon scripts copy them (settings, templates, small tools' files).
+rm -rf "$area"
+mkdir -p "$area/src"
+FILES=$files AREA="$area/src" perl -e '
+    for my $i (0 .. $ENV{FILES} - 1) {
+        my $folder = sprintf "folder%02d", $i % 40;
+        $folder .= "/nested" if $i % 40 % 5 == 0 && $i % 2;
+        my $path = "$ENV{AREA}/$folder";
+        mkdir "$ENV{AREA}/" . sprintf("folder%02d", $i % 40);
+        mkdir $path;
+        open my $f, ">", sprintf("%s/file%05d.txt", $path, $i) or die "$path: $!";
+        print $f "line $_ of file $i\r\n" for 1 .. 12;
+        close $f;
+    }' || exit 1
+printf '%s\r\n' "COPY $area_win\\src>$area_win\\dst" >"$work/copy.qvs"
+timeout -k 5 60 "$qvtool" compile "$work/copy.qvs" -o "$area/copy.qvc" >/dev/null || {
+    echo "copy bench: qvtool could not compile the copy script" >&2
+    exit 1
+}
+
+# Wall milliseconds of one Wine run of the program; fails when it does not end in time.
+run_ms() {
+    local start end
+    start=$(date +%s%N)
+    timeout -k 5 600 wine "$@" >/dev/null 2>&1 </dev/null || return 1
+    end=$(date +%s%N)
+    echo $(((end - start) / 1000000))
+}
+
+median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
+copied() { find "$1" -type f | wc -l; }
+
+# qvrun copies the folder itself into dst (dst\src\...); xcopy copies its contents into dst2.
+run_qvrun() {
+    rm -rf "$area/dst"
+    run_ms "$qvrun" "$area_win\\copy.qvc" || return 1
+    [ "$(copied "$area/dst/src")" -eq "$files" ]
+}
+run_xcopy() {
+    rm -rf "$area/dst2"
+    run_ms xcopy /E /I /Q "$area_win\\src" "$area_win\\dst2" || return 1
+    [ "$(copied "$area/dst2")" -eq "$files" ]
+}
+
+# One untimed run of each, so that both find the server and the files warm.
+run_qvrun >/dev/null || {
+    echo "copy bench: qvrun.exe failed, hung or copied the tree incompletely" >&2
+    exit 1
+}
+run_xcopy >/dev/null || {
+    echo "copy bench: xcopy failed, hung or copied the tree incompletely" >&2
+    exit 1
+}
+
+: >"$work/qvrun.ms"
+: >"$work/xcopy.ms"
+for _ in $(seq "$repeats"); do
+    # Alternating, so that a slow moment of the machine weighs on both alike.
+    ms=$(run_qvrun) || {
+        echo "copy bench: qvrun.exe failed, hung or copied the tree incompletely" >&2
+        exit 1
+    }
+    echo $((ms - first_tick_ms)) >>"$work/qvrun.ms"
+    ms=$(run_xcopy) || {
+        echo "copy bench: xcopy failed, hung or copied the tree incompletely" >&2
+        exit 1
+    }
+    echo "$ms" >>"$work/xcopy.ms"
+done
+
+qvrun_median=$(median <"$work/qvrun.ms")
+xcopy_median=$(median <"$work/xcopy.ms")
+echo "tree: $files files in 40 folders"
+echo "qvrun.exe COPY of the folder, less the ${first_tick_ms} ms first tick: ${qvrun_median} ms (median of $repeats)"
+echo "xcopy /E /I /Q: ${xcopy_median} ms (median of $repeats)"
+awk -v a="$qvrun_median" -v b="$xcopy_median" \
+    'BEGIN { printf "ratio: %.2f (goal: at most 1.1)\n", (b > 0) ? a / b : 0 }'
