@@ -416,6 +416,9 @@ class WhatIfHost final : public TimerPort,
     }
     // The core says what a command does; here it only would.
     void LineNote(const std::string& note) override {
+        // What a command achieved is the run log's; here the services' own notes say it.
+        if (StartsWith(note, "outcome: "))
+            return;
         Note(StartsWith(note, "skipped") ? note : "would " + note);
     }
     void LineFinished() override {

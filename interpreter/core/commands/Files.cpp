@@ -109,6 +109,12 @@ Dispatched CopyCommand(Session& session, const std::string& line, const std::str
     SessionCopyView view(session);
     const logic::CopyOutcome outcome =
         logic::RunCopy(logic::ParseCopyLine(line), session.services, view, EntryFor(session, line));
+    session.Note("outcome: " + std::to_string(outcome.copied) + " copied, " +
+                 std::to_string(outcome.skipped) + " skipped, " + std::to_string(outcome.failed) +
+                 " failed" +
+                 (outcome.cancelled ? "; cancelled"
+                  : outcome.stopped ? "; stopped"
+                                    : ""));
     if (session.state.ErrorsOn)
         session.AppendReport(outcome.report);
     return Dispatched::Done;
@@ -118,6 +124,8 @@ Dispatched RenameCommand(Session& session, const std::string& line, const std::s
     const logic::RenameLine names = logic::ParseRenameLine(line);
     if (!names.hasSeparator || !session.services.MoveOrRename(names.oldName, names.newName))
         session.AddReportedError(logic::RenameFailedMessage, line);
+    else
+        session.Note("outcome: renamed");
     return Dispatched::Done;
 }
 
@@ -129,8 +137,10 @@ Dispatched DelCommand(Session& session, const std::string& line, const std::stri
     if (session.ended)
         return Dispatched::Done;
     const std::string pathList = logic::ShellPathList(paths);
-    if (pathList.size() > 1)
+    if (pathList.size() > 1) {
         session.services.RecycleDelete(pathList);
+        session.Note("outcome: handed to the Recycle Bin");
+    }
     return Dispatched::Done;
 }
 

@@ -84,12 +84,18 @@ void LaunchFile(Session& session, const logic::LaunchRequest& request) {
         session.SetTimerEnabled(TimerId::WaitforClose, true);
         break;
     case logic::LaunchRoute::ProgramStart:
-        session.services.StartProgram(logic::ProgramCommandLine(request.file, request.parameters),
-                                      logic::ExtractFilePath(request.file), request.showCode);
+        // The run takes no notice of a failed start; only the run log tells of it.
+        session.Note(session.services.StartProgram(
+                         logic::ProgramCommandLine(request.file, request.parameters),
+                         logic::ExtractFilePath(request.file), request.showCode)
+                         ? "outcome: started"
+                         : "outcome: the program could not be started");
         break;
     case logic::LaunchRoute::Shell:
-        session.services.ShellOpen(request.file, request.parameters, request.folder,
-                                   request.showCode, false);
+        session.Note(session.services.ShellOpen(request.file, request.parameters, request.folder,
+                                                request.showCode, false)
+                         ? "outcome: opened"
+                         : "outcome: the shell could not open it");
         break;
     }
 }

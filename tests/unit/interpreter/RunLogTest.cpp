@@ -35,7 +35,7 @@ TEST_F(RunLogTest, HoldsScriptsCommandsOutcomesDurationsAndEntries) {
     services.addConnectionResult = 1222; // ERROR_NO_NETWORK
     log.RunStarted("");
     StartWith({"NO F5", "WAIT 1", "FROB", "CONNECT {x:} [\\\\srv\\share]",
-               "LOAD C:\\APPS\\A.EXE (00000001)"});
+               "LOAD C:\\APPS\\A.EXE (00000001)", "LOAD C:\\APPS\\B.EXE -q"});
     ASSERT_TRUE(host.RunUntilEnded());
     const std::vector<std::string> lines = sink.Lines();
     const std::string script = CommonPath;
@@ -53,6 +53,7 @@ TEST_F(RunLogTest, HoldsScriptsCommandsOutcomesDurationsAndEntries) {
             " Line : 5 'CONNECT {x:} [\\\\srv\\share]'",
         script +
             " line 5: LOAD C:\\APPS\\A.EXE (00000001) -> skipped: outside 00:00 to 00:01 (0 ms)",
+        script + " line 6: LOAD C:\\APPS\\B.EXE -q -> outcome: started (0 ms)",
         "run ended; the Error Log was shown",
     };
     EXPECT_EQ(lines, expected) << sink.text;
