@@ -72,8 +72,9 @@ count windows build/windows/ctest.log
 # Wine processes of this checkout's prefixes (their environment names the prefix) must be gone.
 left=""
 for pid in $(pgrep -f 'wineserver|\.exe' || true); do
-    if tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -q "^WINEPREFIX=$top/build/"; then
-        left="$left $pid($(tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null | cut -c1-60))"
+    # A process may end while it is looked at: then it is gone, as it should be.
+    if { tr '\0' '\n' <"/proc/$pid/environ"; } 2>/dev/null | grep -q "^WINEPREFIX=$top/build/"; then
+        left="$left $pid($({ tr '\0' ' ' <"/proc/$pid/cmdline"; } 2>/dev/null | cut -c1-60))"
     fi
 done
 if [ -n "$left" ]; then
