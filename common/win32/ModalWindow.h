@@ -1,5 +1,7 @@
 #pragma once
 // What every modal window of the programs does around its modal loop.
+#include "common/win32/MessageLoop.h"
+
 #include <windows.h>
 
 #include <utility>
@@ -36,6 +38,16 @@ inline void ShowInFront(HWND window, HWND focus) {
     ::ShowWindow(window, SW_SHOWNORMAL);
     ::SetForegroundWindow(window);
     ::SetFocus(focus);
+}
+
+// Runs `window` modally over `blocked` (disabled meanwhile, through `blocking`, which the window
+// also releases when it ends itself), with the focus on `focus`, until it is destroyed.
+inline void RunModalOver(MessageLoop& loop, HWND window, HWND focus, HWND blocked,
+                         BlockedWindow& blocking) {
+    blocking.Block(blocked);
+    ShowInFront(window, focus);
+    loop.RunModal(window);
+    blocking.Release();
 }
 
 } // namespace qv::win32

@@ -104,12 +104,10 @@ void TfrmError::ShowModal(HWND blocked) {
     if (!IsAlive()) {
         return;
     }
-    blocked_.Block(blocked);
     HWND edit = ::GetDlgItem(Handle(), ids::Edit1);
-    ShowInFront(Handle(), edit);
+    // The report opens at its start, nothing selected.
     ::SendMessageA(edit, EM_SETSEL, 0, 0);
-    loop_.RunModal(Handle());
-    blocked_.Release();
+    RunModalOver(loop_, Handle(), edit, blocked, blocked_);
 }
 
 bool TfrmError::PreTranslate(MSG& message) {

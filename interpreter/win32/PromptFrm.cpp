@@ -140,10 +140,7 @@ std::optional<std::vector<bool>> TfrmPrompt::ShowModal(HWND blocked) {
     if (!IsAlive()) {
         return std::nullopt;
     }
-    blocked_.Block(blocked);
-    ShowInFront(Handle(), ::GetDlgItem(Handle(), ids::CheckListBox1));
-    loop_.RunModal(Handle());
-    blocked_.Release();
+    RunModalOver(loop_, Handle(), ::GetDlgItem(Handle(), ids::CheckListBox1), blocked, blocked_);
     return result_;
 }
 

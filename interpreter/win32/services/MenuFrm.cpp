@@ -120,10 +120,7 @@ bool TfrmMenu::ShowModal(HWND blocked) {
     if (!IsAlive()) {
         return ok_;
     }
-    blocked_.Block(blocked);
-    ShowInFront(Handle(), ::GetDlgItem(Handle(), ids::butOk));
-    loop_.RunModal(Handle());
-    blocked_.Release();
+    RunModalOver(loop_, Handle(), ::GetDlgItem(Handle(), ids::butOk), blocked, blocked_);
     return ok_;
 }
 

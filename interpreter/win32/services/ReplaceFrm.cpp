@@ -163,10 +163,7 @@ logic::ReplaceAnswer TfrmReplace::ShowModal(HWND blocked) {
     if (!IsAlive()) {
         return answer_;
     }
-    blocked_.Block(blocked);
-    ShowInFront(Handle(), ::GetDlgItem(Handle(), ids::butYes));
-    loop_.RunModal(Handle());
-    blocked_.Release();
+    RunModalOver(loop_, Handle(), ::GetDlgItem(Handle(), ids::butYes), blocked, blocked_);
     return answer_;
 }
 
