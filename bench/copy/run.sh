@@ -24,37 +24,16 @@ for need in "$qvrun" "$holder_program" "$qvtool"; do
         exit 1
     }
 done
-# The start-up benchmark's prefix and its Wine virtual desktop: without a window manager on the
-# display, Wine waits two seconds for every closed window, which would swamp qvrun's figure.
-export WINEPREFIX=${QV_BENCH_PREFIX:-$top/build/wineprefix-bench}
 if [ -z "${DISPLAY:-}" ]; then
     exec timeout -k 10 1800 "$top/scripts/with-xvfb" "$0" "$@"
 fi
-# One benchmark at a time in the prefix: each stops the prefix's server at its end.
-if [ -z "${QV_BENCH_LOCKED:-}" ]; then
-    QV_BENCH_LOCKED=1 exec flock -o -w 900 "$WINEPREFIX.bench-lock" bash "$0" "$@"
-fi
-
-source "$top/scripts/wine-env.sh"
-# A server left from an interrupted run would still hold a desktop on a display that is gone.
-qv_wine_stop
-qv_wine_prefix || exit 1
-if [ ! -f "$WINEPREFIX/.qv-desktop" ]; then
-    quiet_reg() { timeout -k 5 60 wine reg add "$@" /f >/dev/null 2>&1 </dev/null; }
-    quiet_reg 'HKCU\Software\Wine\Explorer' /v Desktop /d Default &&
-        quiet_reg 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 || exit 1
-    # The desktop is chosen when the server's first window station starts: restart it.
-    qv_wine_stop
-    touch "$WINEPREFIX/.qv-desktop"
-    qv_wine_prefix || exit 1
-fi
-# Keeps the virtual desktop open between the runs, as a Windows desktop is.
-timeout -k 5 1800 wine "$holder_program" hold </dev/null >/dev/null 2>&1 &
-holder=$!
+source "$top/bench/lib.sh"
+bench_lock "$@"
+bench_prefix "$holder_program" 1800 || exit 1
 work=$(mktemp -d)
 area="$WINEPREFIX/drive_c/qv-bench-copy"
 area_win='C:\qv-bench-copy'
-trap 'kill "$holder" 2>/dev/null; rm -rf "$work" "$area"; qv_wine_stop' EXIT
+trap 'bench_stop; rm -rf "$work" "$area"' EXIT
 
 # The tree: 40 folders (one nested level down in every fifth) holding the files, a few hundred
 # bytes each, as logon scripts copy them (settings, templates, small tools' files).
@@ -77,28 +56,17 @@ timeout -k 5 60 "$qvtool" compile "$work/copy.qvs" -o "$area/copy.qvc" >/dev/nul
     exit 1
 }
 
-# Wall milliseconds of one Wine run of the program; fails when it does not end in time.
-run_ms() {
-    local start end
-    start=$(date +%s%N)
-    timeout -k 5 600 wine "$@" >/dev/null 2>&1 </dev/null || return 1
-    end=$(date +%s%N)
-    echo $(((end - start) / 1000000))
-}
-
-median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
-
 copied() { find "$1" -type f | wc -l; }
 
 # qvrun copies the folder itself into dst (dst\src\...); xcopy copies its contents into dst2.
 run_qvrun() {
     rm -rf "$area/dst"
-    run_ms "$qvrun" "$area_win\\copy.qvc" || return 1
+    run_ms 600 "$qvrun" "$area_win\\copy.qvc" || return 1
     [ "$(copied "$area/dst/src")" -eq "$files" ]
 }
 run_xcopy() {
     rm -rf "$area/dst2"
-    run_ms xcopy /E /I /Q "$area_win\\src" "$area_win\\dst2" || return 1
+    run_ms 600 xcopy /E /I /Q "$area_win\\src" "$area_win\\dst2" || return 1
     [ "$(copied "$area/dst2")" -eq "$files" ]
 }
 
@@ -133,5 +101,4 @@ xcopy_median=$(median <"$work/xcopy.ms")
 echo "tree: $files files in 40 folders"
 echo "qvrun.exe COPY of the folder, less the ${first_tick_ms} ms first tick: ${qvrun_median} ms (median of $repeats)"
 echo "xcopy /E /I /Q: ${xcopy_median} ms (median of $repeats)"
-awk -v a="$qvrun_median" -v b="$xcopy_median" \
-    'BEGIN { printf "ratio: %.2f (goal: at most 1.1)\n", (b > 0) ? a / b : 0 }'
+bench_ratio "$qvrun_median" "$xcopy_median" 1.1

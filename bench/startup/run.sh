@@ -21,30 +21,14 @@ for need in "$qvrun" "$minimal" "$qvtool"; do
         exit 1
     }
 done
-# A prefix of its own with a Wine virtual desktop: without a window manager on the display,
-# Wine waits two seconds for every closed window to be withdrawn, which would swamp both figures.
-export WINEPREFIX=${QV_BENCH_PREFIX:-$top/build/wineprefix-bench}
 if [ -z "${DISPLAY:-}" ]; then
     exec timeout -k 10 900 "$top/scripts/with-xvfb" "$0" "$@"
 fi
-
-source "$top/scripts/wine-env.sh"
-# A server left from an interrupted run would still hold a desktop on a display that is gone.
-qv_wine_stop
-qv_wine_prefix || exit 1
-if [ ! -f "$WINEPREFIX/.qv-desktop" ]; then
-    quiet_reg() { timeout -k 5 60 wine reg add "$@" /f >/dev/null 2>&1 </dev/null; }
-    quiet_reg 'HKCU\Software\Wine\Explorer' /v Desktop /d Default &&
-        quiet_reg 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 || exit 1
-    # The desktop is chosen when the server's first window station starts: restart it.
-    qv_wine_stop
-    touch "$WINEPREFIX/.qv-desktop"
-    qv_wine_prefix || exit 1
-fi
-timeout -k 5 900 wine "$minimal" hold </dev/null >/dev/null 2>&1 &
-holder=$!
+source "$top/bench/lib.sh"
+bench_lock "$@"
+bench_prefix "$minimal" 900 || exit 1
 work=$(mktemp -d)
-trap 'kill "$holder" 2>/dev/null; rm -rf "$work"; qv_wine_stop' EXIT
+trap 'bench_stop; rm -rf "$work"' EXIT
 : >"$work/header.qvs"
 timeout -k 5 60 "$qvtool" compile "$work/header.qvs" -o "$work/header.qvc" >/dev/null || {
     echo "startup bench: qvtool could not compile the header-only script" >&2
@@ -52,23 +36,12 @@ timeout -k 5 60 "$qvtool" compile "$work/header.qvs" -o "$work/header.qvc" >/dev
 }
 script="Z:${work//\//\\}\\header.qvc"
 
-# Wall milliseconds of one Wine run of the program; fails when it does not end in time.
-run_ms() {
-    local start end
-    start=$(date +%s%N)
-    timeout -k 5 60 wine "$@" >/dev/null 2>&1 </dev/null || return 1
-    end=$(date +%s%N)
-    echo $(((end - start) / 1000000))
-}
-
-median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
-
 # One untimed run of each, so that both find the server and the files warm.
-run_ms "$qvrun" "$script" >/dev/null || {
+run_ms 60 "$qvrun" "$script" >/dev/null || {
     echo "startup bench: qvrun.exe did not end by itself on the header-only script" >&2
     exit 1
 }
-run_ms "$minimal" >/dev/null || {
+run_ms 60 "$minimal" >/dev/null || {
     echo "startup bench: the minimal window program did not end" >&2
     exit 1
 }
@@ -77,12 +50,12 @@ run_ms "$minimal" >/dev/null || {
 : >"$work/minimal.ms"
 for _ in $(seq "$repeats"); do
     # Alternating, so that a slow moment of the machine weighs on both alike.
-    ms=$(run_ms "$qvrun" "$script") || {
+    ms=$(run_ms 60 "$qvrun" "$script") || {
         echo "startup bench: qvrun.exe failed or hung" >&2
         exit 1
     }
     echo $((ms - first_tick_ms)) >>"$work/qvrun.ms"
-    ms=$(run_ms "$minimal") || {
+    ms=$(run_ms 60 "$minimal") || {
         echo "startup bench: the minimal window program failed or hung" >&2
         exit 1
     }
@@ -93,5 +66,4 @@ qvrun_median=$(median <"$work/qvrun.ms")
 minimal_median=$(median <"$work/minimal.ms")
 echo "qvrun.exe, header-only script, less the ${first_tick_ms} ms first tick: ${qvrun_median} ms (median of $repeats)"
 echo "minimal window program: ${minimal_median} ms (median of $repeats)"
-awk -v a="$qvrun_median" -v b="$minimal_median" \
-    'BEGIN { printf "ratio: %.2f (goal: at most 1.5)\n", (b > 0) ? a / b : 0 }'
+bench_ratio "$qvrun_median" "$minimal_median" 1.5
