@@ -42,7 +42,7 @@ bool RunLogFile::Open() {
 void RunLogFile::Append(const std::string& lines) {
     if (!Open())
         return;
-    if (size_ + lines.size() > SizeLimit)
+    if (size_ + lines.size() > trimAt_)
         Trim();
     if (!file_)
         return;
@@ -86,6 +86,9 @@ void RunLogFile::Trim() {
     if (!moved)
         ::DeleteFileA(temp.c_str());
     Open();
+    // A log that could not be cut is tried again only once it has grown by as much again,
+    // not at every line.
+    trimAt_ = moved ? SizeLimit : size_ + KeptSize;
 }
 
 } // namespace qv::win32

@@ -31,6 +31,7 @@ class RunLogFile final : public interp::LogSink {
 
     std::string path_;
     std::uint64_t size_ = 0;
+    std::uint64_t trimAt_ = SizeLimit;
     bool failed_ = false;
     UniqueHandle file_;
 };
