@@ -3,6 +3,8 @@
 // the hidden controls' state and the timers' enabled/interval semantics; a host only carries out
 // what it is told and reports events back through Runner (see Runner.h). Every call is made on
 // the one window thread.
+#include "interpreter/logic/LocalMoment.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -115,16 +117,8 @@ class Dialogs {
     PromptPendingCommands(const std::vector<std::string>& entries) = 0;
 };
 
-struct DateTime {
-    int year = 2000;
-    int month = 1; // 1 to 12
-    int day = 1;   // 1 to 31
-    int hour = 0;
-    int minute = 0;
-    int second = 0;
-    int millisecond = 0;
-    int dayOfWeek = 1; // 1 Monday ... 7 Sunday
-};
+// The local date and time; the week day numbered 1 Monday ... 7 Sunday.
+using DateTime = logic::LocalMoment;
 
 class SystemPort {
   public:

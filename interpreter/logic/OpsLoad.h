@@ -1,6 +1,8 @@
 #pragma once
 // LOAD and LOAD AND WAIT: the line's pieces, the decision whether to start now (time window,
 // week days, once a day) and the request handed to the program starter.
+#include "interpreter/logic/LocalMoment.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -36,16 +38,7 @@ struct TimeWindow {
 std::optional<TimeWindow> ParseTimeWindow(std::string_view text);
 
 // The local moment the decision is made at; the caller reads the clock.
-struct LoadMoment {
-    int year = 2000;
-    int month = 1;
-    int day = 1;
-    int hour = 0;
-    int minute = 0;
-    int second = 0;
-    int millisecond = 0;
-    int dayOfWeek = 1; // 1 Monday ... 7 Sunday
-};
+using LoadMoment = LocalMoment;
 
 // The run-once record's date form, "YYYYMMDD".
 std::string RunOnceDate(const LoadMoment& moment);

@@ -30,11 +30,6 @@ class IniRunOnceStore final : public logic::RunOnceStore {
     IniPort& ini_;
 };
 
-logic::LoadMoment ToLoadMoment(const DateTime& now) {
-    return {now.year,   now.month,  now.day,         now.hour,
-            now.minute, now.second, now.millisecond, now.dayOfWeek};
-}
-
 CommandIcon FileIcon(Session& session, const std::string& path) {
     if (!path.empty() && session.services.Exists(path))
         return {CommandIcon::Source::Associated, path, 0};
@@ -121,8 +116,7 @@ Dispatched RunCommand(Session& session, const std::string& line, const std::stri
 Dispatched LoadCommand(Session& session, const std::string& line, const std::string&) {
     const logic::LoadLine load = logic::ParseLoadLine(line);
     IniRunOnceStore store(session.services);
-    const logic::LoadDecision decision =
-        logic::DecideLoad(load, ToLoadMoment(session.host.system.Now()), store);
+    const logic::LoadDecision decision = logic::DecideLoad(load, session.host.system.Now(), store);
     if (decision.resumeRunner)
         session.SetTimerEnabled(TimerId::WaitTimer, true);
     if (!decision.start) {
