@@ -19,13 +19,10 @@ bench_lock() {
 # with `holder_program hold`; everything is stopped when the script exits.
 bench_prefix() {
     local holder_program=$1 limit=$2
-    # A server left from an interrupted run would still hold a desktop on a display that is gone;
-    # and the desktop is chosen when the server's first window station starts.
+    # A server left from an interrupted run would still hold a desktop on a display that is gone.
     qv_wine_stop
     qv_wine_prefix || return 1
-    qv_wine_stop
-    qv_wine_prefix || return 1
-    timeout -k 5 "$limit" wine "$holder_program" hold </dev/null >/dev/null 2>&1 &
+    timeout -k 5 "$limit" "$QV_WINE" "$holder_program" hold </dev/null >/dev/null 2>&1 &
     bench_holder=$!
 }
 
@@ -40,7 +37,7 @@ run_ms() {
     local limit=$1 start end
     shift
     start=$(date +%s%N)
-    timeout -k 5 "$limit" wine "$@" >/dev/null 2>&1 </dev/null || return 1
+    timeout -k 5 "$limit" "$QV_WINE" "$@" >/dev/null 2>&1 </dev/null || return 1
     end=$(date +%s%N)
     echo $(((end - start) / 1000000))
 }

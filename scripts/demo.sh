@@ -31,7 +31,10 @@ export WINEPREFIX="$top/build/wineprefix-demo"
 export QV_WINE_DESKTOP=800x600
 export QV_WINE_TIMEOUT=60
 source scripts/wine-env.sh
-qv_wine_prefix
+# Also when a step fails or the demo is interrupted, its Wine server does not outlive it.
+trap qv_wine_stop EXIT
+trap 'exit 130' INT TERM
+qv_wine_check || exit 1
 drive="$WINEPREFIX/drive_c"
 rm -rf "$drive/QuorvelDemo"
 mkdir -p "$drive/QuorvelDemo/source/docs"

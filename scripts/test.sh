@@ -7,6 +7,10 @@ set -uo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$top"
 "$top/scripts/install-deps.sh" || exit 1
+source "$top/scripts/wine-env.sh"
+# Whatever happens (a failure half-way, Ctrl+C), no Wine server of this checkout outlives the run.
+trap qv_wine_stop_all EXIT
+trap 'exit 130' INT TERM
 
 werror=OFF
 [ "${CI:-}" = true ] && werror=ON
@@ -65,9 +69,16 @@ cmake --preset windows -DQV_WERROR=$werror -DQV_NATIVE_BUILD="$top/build/native"
 step "windows tests under Wine"
 # One virtual desktop for the prefix: on a display without a window manager, Wine otherwise waits
 # two seconds for every window that closes.
-QV_WINE_DESKTOP=1024x768 "$top/scripts/with-xvfb" ctest --preset windows --timeout 900 2>&1 |
-    tee build/windows/ctest.log
-count windows build/windows/ctest.log
+export QV_WINE_DESKTOP=1024x768
+if wine_problem=$(qv_wine_check 2>&1); then
+    "$top/scripts/with-xvfb" ctest --preset windows --timeout 900 2>&1 | tee build/windows/ctest.log
+    count windows build/windows/ctest.log
+else
+    # One plain failure instead of every Windows test failing for the same reason.
+    echo "$wine_problem"
+    failed=$((failed + 1))
+    failures+=("$wine_problem")
+fi
 
 # Wine processes of this checkout's prefixes (their environment names the prefix) must be gone.
 left=""

@@ -6,9 +6,7 @@
 set -u
 e2e_top=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 # A prefix of the end-to-end groups' own, so that the Windows-side tests running beside them
-# neither see these programs' windows nor lose their own to a look-up by class; its Wine
-# virtual desktop spares the two seconds Wine otherwise waits, on a display without a window
-# manager, for every closed window.
+# neither see these programs' windows nor lose their own to a look-up by class.
 export WINEPREFIX=${QV_E2E_PREFIX:-$e2e_top/build/wineprefix-e2e}
 # One group at a time per prefix, also across separate ctest runs (two build trees): a group
 # stops the prefix's server at its end. -o: the programs the group starts do not hold the lock.
@@ -16,6 +14,9 @@ if [ -z "${E2E_PREFIX_LOCKED:-}" ]; then
     mkdir -p "$(dirname "$WINEPREFIX")"
     E2E_PREFIX_LOCKED=1 exec flock -o -w 900 "$WINEPREFIX.e2e-lock" bash "$0" "$@"
 fi
+# Its Wine virtual desktop spares the two seconds Wine otherwise waits, on a display without a
+# window manager, for every closed window.
+export QV_WINE_DESKTOP=1024x768
 source "$e2e_top/scripts/wine-env.sh"
 
 # The exit code that ctest reports as a skip (SKIP_RETURN_CODE).
@@ -50,7 +51,6 @@ e2e_require() {
     # A server left from an interrupted run would still hold a desktop on a display that is gone.
     qv_wine_stop
     qv_wine_prefix || exit 1
-    e2e_virtual_desktop || exit 1
     # Every scenario folder lives inside the throw-away prefix, under C:\qv-e2e\GROUP.
     e2e_root_unix="$WINEPREFIX/drive_c/qv-e2e/$e2e_group"
     e2e_root_win="C:\\qv-e2e\\$e2e_group"
@@ -65,26 +65,13 @@ e2e_require() {
     # The first Wine program of a session starts Wine's services, which keep its standard handles
     # open as long as the server lives: keep ctest's output pipe out of their reach.
     e2e_driver no-crash-dialog </dev/null >/dev/null 2>&1 || exit 1
-    timeout -k 5 900 wine "$QV_DRIVER" hold 900000 </dev/null >/dev/null 2>&1 &
+    timeout -k 5 900 "$QV_WINE" "$QV_DRIVER" hold 900000 </dev/null >/dev/null 2>&1 &
     e2e_holder=$!
-}
-
-e2e_virtual_desktop() {
-    [ -f "$WINEPREFIX/.qv-desktop" ] && return 0
-    local key='HKCU\Software\Wine\Explorer'
-    # Standard handles away from ctest's pipe: the first Wine program starts Wine's services.
-    timeout -k 5 60 wine reg add "$key" /v Desktop /d Default /f </dev/null >/dev/null 2>&1 &&
-        timeout -k 5 60 wine reg add "$key\Desktops" /v Default /d 1024x768 /f \
-            </dev/null >/dev/null 2>&1 || return 1
-    # The desktop is chosen when the server starts its first window station.
-    qv_wine_stop
-    touch "$WINEPREFIX/.qv-desktop"
-    qv_wine_prefix
 }
 
 # The driver under Wine, bounded: its own steps are bounded too, this is the backstop.
 e2e_driver() {
-    timeout -k 5 "${E2E_STEP_LIMIT:-300}" wine "$QV_DRIVER" "$@"
+    timeout -k 5 "${E2E_STEP_LIMIT:-300}" "$QV_WINE" "$QV_DRIVER" "$@"
 }
 
 # The driver's Windows path for a file on the host, for the text it writes.

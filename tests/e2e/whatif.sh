@@ -24,7 +24,7 @@ same_report() {
     printf '%s\n' "$@" | e2e_compile "$dir/script.qvc" || return
     # The what-if run prints under Wine with the same C:\ path the interpreter sees; its exit
     # code tells only whether there were problems, so a crash or a hang alone fails it.
-    timeout -k 5 120 wine "$qvtool_exe" run --dry-run "$script" \
+    timeout -k 5 120 "$QV_WINE" "$qvtool_exe" run --dry-run "$script" \
         >"$e2e_out/$name.whatif" 2>"$e2e_out/$name.whatif-err" </dev/null
     status=$?
     if [ $status -ge 124 ]; then
