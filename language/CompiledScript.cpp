@@ -3,9 +3,11 @@
 #include "language/Diamond.h"
 #include "language/Text.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <random>
@@ -33,15 +35,15 @@ LineList SplitScript(std::string_view plain) {
     return elements;
 }
 
-HeaderCheckResult CheckHeader(const LineList& lines) {
-    if (lines.empty() || !Contains(lines[0], CompiledMarker))
+namespace {
+HeaderCheckResult CheckHeaderElement(std::string_view header) {
+    if (!Contains(header, CompiledMarker))
         return {HeaderStatus::Invalid, 0};
-    const std::string& header = lines[0];
     const std::size_t at = header.find("Ver@");
     // A version field at the very first character is not read, as the editors never wrote one.
-    if (at == std::string::npos || at == 0)
+    if (at == std::string_view::npos || at == 0)
         return {HeaderStatus::Valid, 0};
-    const std::string_view digits = std::string_view(header).substr(at + 4, 4);
+    const std::string_view digits = header.substr(at + 4, 4);
     // Only a field of four decimal digits is a version; anything else is a damaged header.
     if (digits.size() != 4)
         return {HeaderStatus::Invalid, 0};
@@ -55,38 +57,73 @@ HeaderCheckResult CheckHeader(const LineList& lines) {
         return {HeaderStatus::NewerVersion, version};
     return {HeaderStatus::Valid, version};
 }
+} // namespace
+
+HeaderCheckResult CheckHeader(const LineList& lines) {
+    if (lines.empty())
+        return {HeaderStatus::Invalid, 0};
+    return CheckHeaderElement(lines[0]);
+}
 
 std::string LegacyDecode(std::string_view line) {
     std::string plain;
     if (line.empty())
         return plain;
     const int key = static_cast<unsigned char>(line[0]);
-    plain.reserve(line.size() - 1);
-    for (std::size_t i = line.size() - 1; i >= 1; --i) {
-        int d = static_cast<unsigned char>(line[i]) - key;
+    // Each character decodes on its own, so a table of the 256 answers does the work.
+    char decoded[256];
+    for (int c = 0; c < 256; ++c) {
+        int d = c - key;
         if (d < 1)
             do
                 d += 255;
             while (d <= 1);
-        plain += static_cast<char>(d & 255);
+        decoded[c] = static_cast<char>(d & 255);
     }
+    plain.resize(line.size() - 1);
+    char* out = plain.data();
+    for (std::size_t i = line.size() - 1; i >= 1; --i)
+        *out++ = decoded[static_cast<unsigned char>(line[i])];
     return plain;
 }
 
-std::string BuildPlainScript(const std::vector<std::string>& sourceLines) {
-    std::string linePart;
-    for (const std::string& line : sourceLines) {
+namespace {
+// The plain text of the lines that `forEachLine` visits; it is sized once, because scripts of
+// many megabytes are compiled and every regrowth copies them.
+template <typename ForEach> std::string BuildPlain(ForEach&& forEachLine) {
+    std::size_t linePartSize = 0;
+    forEachLine([&linePartSize](std::string_view line) {
+        if (line != SkippedSourceLine)
+            linePartSize += line.size() + ElementSeparator.size();
+    });
+    std::string header = " - " + std::to_string(linePartSize * 213) + "~;~";
+    header += CompiledMarker;
+    header += "~;~Ver@000" + std::to_string(ScriptFormatVersion) + "~;~";
+    header += ElementSeparator;
+    std::string plain;
+    plain.reserve(header.size() + linePartSize);
+    plain += header;
+    forEachLine([&plain](std::string_view line) {
         if (line == SkippedSourceLine)
-            continue;
-        linePart += line;
-        linePart += ElementSeparator;
-    }
-    std::string plain = " - " + std::to_string(linePart.size() * 213) + "~;~";
-    plain += CompiledMarker;
-    plain += "~;~Ver@000" + std::to_string(ScriptFormatVersion) + "~;~";
-    plain += ElementSeparator;
-    plain += linePart;
+            return;
+        plain += line;
+        plain += ElementSeparator;
+    });
     return plain;
+}
+} // namespace
+
+std::string BuildPlainScript(const std::vector<std::string>& sourceLines) {
+    return BuildPlain([&sourceLines](auto&& visit) {
+        for (const std::string& line : sourceLines)
+            visit(line);
+    });
+}
+
+std::string CompiledFileBytes(std::string_view sourceText, const TDiamond& cipher) {
+    const std::string plain =
+        BuildPlain([sourceText](auto&& visit) { ForEachLine(sourceText, visit); });
+    return EncodeText(cipher.EncryptString(plain), "\r\n");
 }
 
 std::string CompileScriptText(const std::vector<std::string>& sourceLines, const TDiamond& cipher) {
@@ -120,17 +157,28 @@ ReadResult FromHeader(LineList lines) {
 } // namespace
 
 ReadResult ReadCompiledScript(std::string_view fileBytes, const TDiamond& cipher) {
-    const std::vector<std::string> fileLines = SplitLines(fileBytes);
-    ReadResult legacy =
-        FromHeader(SplitScript(LegacyDecode(fileLines.empty() ? "" : fileLines[0])));
-    if (legacy.status != ReadResult::Status::Invalid)
-        return legacy;
-    // DecodeText stops at the first ".", so the line ends that the file adds are never read.
-    std::string text;
-    text.reserve(fileBytes.size() + 2 * fileLines.size());
-    for (const std::string& line : fileLines) {
-        text += line;
-        text += "\r\n";
+    // Two plain searches: a search for either character tests the pair at every position.
+    const std::size_t firstBreak =
+        std::min({fileBytes.find('\r'), fileBytes.find('\n'), fileBytes.size()});
+    const std::string_view firstLine = fileBytes.substr(0, firstBreak);
+    // The legacy attempt reads only element 0 unless it is a header: splitting every file in the
+    // current form as if it were a legacy one would double the cost of every load.
+    const std::string legacy = LegacyDecode(firstLine);
+    const std::string_view legacyHeader =
+        std::string_view(legacy).substr(0, legacy.find(ElementSeparator));
+    if (CheckHeaderElement(legacyHeader).status != HeaderStatus::Invalid)
+        return FromHeader(SplitScript(legacy));
+    // The decoder stops at the first ".", which a written file has before its line end; only
+    // when it does not is the text after the first line read, each line ended by CR LF.
+    std::string joined;
+    std::string_view text = fileBytes;
+    if (fileBytes.substr(0, firstBreak).find('.') == std::string_view::npos) {
+        joined.reserve(fileBytes.size() + 2);
+        for (const std::string& line : SplitLines(fileBytes)) {
+            joined += line;
+            joined += "\r\n";
+        }
+        text = joined;
     }
     const std::string plain = cipher.DecryptString(DecodeText(text));
     if (plain.empty())
@@ -143,6 +191,15 @@ FileResult ReadWholeFile(const std::string& path, std::string& bytes) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file)
         return {false, "cannot open " + path + ": " + std::strerror(errno)};
+    // Read in one piece where the size is known; the loop below still takes anything more.
+    std::error_code sizeError;
+    if (std::filesystem::is_regular_file(path, sizeError)) {
+        const std::uintmax_t size = std::filesystem::file_size(path, sizeError);
+        if (!sizeError && size > 0 && size < bytes.max_size()) {
+            bytes.resize(static_cast<std::size_t>(size));
+            bytes.resize(std::fread(bytes.data(), 1, bytes.size(), file));
+        }
+    }
     char buffer[65536];
     std::size_t n;
     while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
@@ -188,7 +245,7 @@ FileResult CompileScript(const std::string& sourcePath, const std::string& outPa
     std::string source;
     if (FileResult read = ReadWholeFile(sourcePath, source); !read.ok)
         return read;
-    return ReplaceFileAtomically(outPath, CompileScriptText(SplitLines(source), cipher) + "\r\n");
+    return ReplaceFileAtomically(outPath, CompiledFileBytes(source, cipher));
 }
 
 ReadResult LoadCompiledScript(const std::string& path, const TDiamond& cipher) {

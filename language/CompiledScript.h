@@ -39,6 +39,9 @@ std::string LegacyDecode(std::string_view line);
 std::string BuildPlainScript(const std::vector<std::string>& sourceLines);
 // The file's single text line (without its line end), enciphered with `cipher`'s key.
 std::string CompileScriptText(const std::vector<std::string>& sourceLines, const TDiamond& cipher);
+// The whole compiled file of a source text (lines as SplitLines cuts them): the enciphered line
+// and its CR LF.
+std::string CompiledFileBytes(std::string_view sourceText, const TDiamond& cipher);
 // The compiled file's name for a source path: its last four characters replaced by ".qvc".
 std::string CompiledPathFor(std::string_view sourcePath);
 

@@ -4,46 +4,69 @@
 #include <bit>
 #include <chrono>
 #include <cstring>
+#include <emmintrin.h>
 
 namespace qv {
 
 namespace {
 
-constexpr std::array<std::uint32_t, 256> MakeCrcTable() {
-    std::array<std::uint32_t, 256> table{};
+// Slicing by eight: table k holds the register change of a byte followed by k zero bytes, so
+// eight bytes take eight independent lookups instead of a chain of eight.
+constexpr std::array<std::array<std::uint32_t, 256>, 8> MakeCrcTables() {
+    std::array<std::array<std::uint32_t, 256>, 8> tables{};
     for (std::uint32_t n = 0; n < 256; ++n) {
         std::uint32_t c = n;
         for (int k = 0; k < 8; ++k)
             c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-        table[n] = c;
+        tables[0][n] = c;
     }
-    return table;
+    for (std::uint32_t n = 0; n < 256; ++n)
+        for (int k = 1; k < 8; ++k)
+            tables[k][n] = (tables[k - 1][n] >> 8) ^ tables[0][tables[k - 1][n] & 255];
+    return tables;
 }
-constexpr std::array<std::uint32_t, 256> CrcTable = MakeCrcTable();
+constexpr auto CrcTables = MakeCrcTables();
+constexpr const std::array<std::uint32_t, 256>& CrcTable = CrcTables[0];
+
+std::uint32_t Crc32Bytes(std::uint32_t reg, const std::uint8_t* p, std::size_t n) {
+    for (; n >= 8; n -= 8, p += 8) {
+        std::uint32_t a, b;
+        std::memcpy(&a, p, 4);
+        std::memcpy(&b, p + 4, 4);
+        a ^= reg;
+        reg = CrcTables[7][a & 255] ^ CrcTables[6][(a >> 8) & 255] ^ CrcTables[5][(a >> 16) & 255] ^
+              CrcTables[4][a >> 24] ^ CrcTables[3][b & 255] ^ CrcTables[2][(b >> 8) & 255] ^
+              CrcTables[1][(b >> 16) & 255] ^ CrcTables[0][b >> 24];
+    }
+    for (; n > 0; --n, ++p)
+        reg = (reg >> 8) ^ CrcTable[(reg ^ *p) & 255];
+    return reg;
+}
 
 // A block as two little-endian words: byte i of the block is byte i % 8 of word i / 8.
-struct Wide {
+struct alignas(16) Wide {
     std::uint64_t lo = 0, hi = 0;
 };
 
-// Where the bits of byte value v at position j land after the bit permutation (or its inverse):
-// bit b of a byte moves back (forward) by b byte positions. Looking these up per byte fuses the
-// permutation into the substitution, which keeps the block functions to table lookups.
-using SpreadTable = std::array<std::array<Wide, 256>, TDiamond::BlockSize>;
+// Where the bits of byte value v at position 0 land after the bit permutation (or its inverse):
+// bit b of a byte moves back (forward) by b byte positions. A byte at position j lands j
+// positions further on, so its spread is this one rotated by j bytes. Looking these up per byte
+// fuses the permutation into the substitution, and one small table stays in the first-level
+// cache beside the boxes.
+using SpreadTable = std::array<Wide, 256>;
 constexpr SpreadTable MakeSpread(bool inverse) {
     SpreadTable table{};
-    for (int j = 0; j < 16; ++j)
-        for (int v = 0; v < 256; ++v) {
-            Wide w;
-            for (int b = 0; b < 8; ++b) {
-                if (!(v & (1 << b)))
-                    continue;
-                const int to = inverse ? (j + b) & 15 : (j - b + 16) & 15;
-                const std::uint64_t bit = std::uint64_t{1} << ((to & 7) * 8 + b);
-                (to < 8 ? w.lo : w.hi) |= bit;
-            }
-            table[j][v] = w;
+    for (int v = 0; v < 256; ++v) {
+        Wide w;
+        for (int b = 0; b < 8; ++b) {
+            if (!(v & (1 << b)))
+                continue;
+            const int to = inverse ? b & 15 : (16 - b) & 15;
+            const std::uint64_t bit = std::uint64_t{1} << ((to & 7) * 8 + b);
+            (to < 8 ? w.lo : w.hi) |= bit;
         }
+        table[v] = w;
+    }
     return table;
 }
 constexpr SpreadTable Spread = MakeSpread(false);
@@ -66,30 +89,50 @@ inline void Bytes(const Wide& w, std::uint8_t* p) {
 
 // Substitutes every byte through its box, then spreads it; the OR of the spreads is the
 // permuted block.
-template <typename Boxes>
-inline Wide SubstituteSpread(const Boxes& boxes, const SpreadTable& spread, const Wide& x) {
-    std::uint8_t in[16];
-    Bytes(x, in);
-    std::uint64_t lo0 = 0, hi0 = 0, lo1 = 0, hi1 = 0;
-#pragma GCC unroll 16
-    for (int j = 0; j < 16; j += 2) {
-        const Wide& a = spread[j][boxes[j][in[j]]];
-        const Wide& b = spread[j + 1][boxes[j + 1][in[j + 1]]];
-        lo0 |= a.lo;
-        hi0 |= a.hi;
-        lo1 |= b.lo;
-        hi1 |= b.hi;
-    }
-    return {lo0 | lo1, hi0 | hi1};
+inline __m128i Entry(const SpreadTable& spread, std::uint8_t v) {
+    return _mm_load_si128(reinterpret_cast<const __m128i*>(&spread[v]));
+}
+
+// The block rotated towards its last byte by J bytes.
+template <int J> inline __m128i RotateBytes(__m128i v) {
+    if constexpr (J == 0)
+        return v;
+    else
+        return _mm_or_si128(_mm_slli_si128(v, J), _mm_srli_si128(v, 16 - J));
+}
+
+template <typename Boxes, int J>
+inline __m128i Pair(const Boxes& boxes, const SpreadTable& spread, const Wide& x) {
+    // Position J + 8 lands eight bytes on from position J: in the other word.
+    const __m128i a = Entry(spread, boxes[J][static_cast<std::uint8_t>(x.lo >> (8 * J))]);
+    const __m128i b = Entry(spread, boxes[J + 8][static_cast<std::uint8_t>(x.hi >> (8 * J))]);
+    return RotateBytes<J>(_mm_or_si128(a, _mm_shuffle_epi32(b, 0x4E)));
 }
 
 template <typename Boxes>
-inline void SubstituteOut(const Boxes& boxes, const Wide& x, std::uint8_t* out) {
-    std::uint8_t in[16];
-    Bytes(x, in);
-#pragma GCC unroll 16
-    for (int j = 0; j < 16; ++j)
-        out[j] = boxes[j][in[j]];
+inline Wide SubstituteSpread(const Boxes& boxes, const SpreadTable& spread, const Wide& x) {
+    // A tree, not a chain, of ORs: each round waits for the one before.
+    const __m128i r = _mm_or_si128(
+        _mm_or_si128(
+            _mm_or_si128(Pair<Boxes, 0>(boxes, spread, x), Pair<Boxes, 1>(boxes, spread, x)),
+            _mm_or_si128(Pair<Boxes, 2>(boxes, spread, x), Pair<Boxes, 3>(boxes, spread, x))),
+        _mm_or_si128(
+            _mm_or_si128(Pair<Boxes, 4>(boxes, spread, x), Pair<Boxes, 5>(boxes, spread, x)),
+            _mm_or_si128(Pair<Boxes, 6>(boxes, spread, x), Pair<Boxes, 7>(boxes, spread, x))));
+    Wide w;
+    _mm_store_si128(reinterpret_cast<__m128i*>(&w), r);
+    return w;
+}
+
+// The last round, which substitutes without a permutation; the result stays in registers.
+template <typename Boxes> inline Wide SubstituteLast(const Boxes& boxes, const Wide& x) {
+    Wide w;
+#pragma GCC unroll 8
+    for (int j = 0; j < 8; ++j) {
+        w.lo |= std::uint64_t{boxes[j][static_cast<std::uint8_t>(x.lo >> (8 * j))]} << (8 * j);
+        w.hi |= std::uint64_t{boxes[j + 8][static_cast<std::uint8_t>(x.hi >> (8 * j))]} << (8 * j);
+    }
+    return w;
 }
 
 void SecureZero(void* p, std::size_t n) {
@@ -164,22 +207,32 @@ void TDiamond::SetKey(std::string_view key) {
     hasKey_ = true;
 }
 
-TDiamond::Block TDiamond::EncryptBlock(const Block& in) const {
-    Wide x = Load(in.data());
-    for (int round = 0; round < Rounds - 1; ++round)
-        x = SubstituteSpread(s_[round], Spread, x);
-    Block out;
-    SubstituteOut(s_[Rounds - 1], x, out.data());
+namespace {
+template <typename Boxes> inline Wide EncryptWide(const Boxes& boxes, Wide x) {
+    for (int round = 0; round < TDiamond::Rounds - 1; ++round)
+        x = SubstituteSpread(boxes[round], Spread, x);
+    return SubstituteLast(boxes[TDiamond::Rounds - 1], x);
+}
+
+template <typename Boxes> inline Wide DecryptWide(const Boxes& boxes, Wide x) {
+    for (int round = TDiamond::Rounds - 1; round > 0; --round)
+        x = SubstituteSpread(boxes[round], InverseSpread, x);
+    return SubstituteLast(boxes[0], x);
+}
+
+inline TDiamond::Block ToBlock(const Wide& w) {
+    TDiamond::Block out;
+    Bytes(w, out.data());
     return out;
+}
+} // namespace
+
+TDiamond::Block TDiamond::EncryptBlock(const Block& in) const {
+    return ToBlock(EncryptWide(s_, Load(in.data())));
 }
 
 TDiamond::Block TDiamond::DecryptBlock(const Block& in) const {
-    Wide x = Load(in.data());
-    for (int round = Rounds - 1; round > 0; --round)
-        x = SubstituteSpread(si_[round], InverseSpread, x);
-    Block out;
-    SubstituteOut(si_[0], x, out.data());
-    return out;
+    return ToBlock(DecryptWide(si_, Load(in.data())));
 }
 
 std::string TDiamond::EncryptString(std::string_view plain) const {
@@ -189,15 +242,22 @@ std::string TDiamond::EncryptString(std::string_view plain) const {
 }
 
 std::string TDiamond::EncryptString(std::string_view plain, std::uint32_t tickCount) const {
+    // The padding is never materialised with the text: the last block is built on its own, so a
+    // script of many megabytes is not copied before it is enciphered.
     const std::size_t pad = BlockSize - plain.size() % BlockSize;
-    std::string padded(plain);
-    padded.append(pad, static_cast<char>(pad));
+    const std::size_t whole = plain.size() - (BlockSize - pad) % BlockSize;
+    Block last{};
+    if (plain.size() > whole)
+        std::memcpy(last.data(), plain.data() + whole, plain.size() - whole);
+    std::memset(last.data() + (plain.size() - whole), static_cast<int>(pad), pad);
 
-    std::uint32_t crc = 0xFFFFFFFFu, sum = 0;
-    for (char c : padded) {
-        crc = Crc32Update(crc, static_cast<std::uint8_t>(c));
-        sum += static_cast<std::uint8_t>(c);
-    }
+    const auto* src = reinterpret_cast<const std::uint8_t*>(plain.data());
+    std::uint32_t crc = Crc32Bytes(Crc32Bytes(0xFFFFFFFFu, src, whole), last.data(), BlockSize);
+    std::uint32_t sum = 0;
+    for (std::size_t i = 0; i < whole; ++i)
+        sum += src[i];
+    for (std::uint8_t c : last)
+        sum += c;
     Block seed{};
     for (int i = 0; i < 4; ++i) {
         seed[i] = static_cast<std::uint8_t>(crc >> (8 * i));
@@ -205,39 +265,56 @@ std::string TDiamond::EncryptString(std::string_view plain, std::uint32_t tickCo
         seed[8 + i] = static_cast<std::uint8_t>(tickCount >> (8 * i));
     }
 
-    std::string out(BlockSize + padded.size(), '\0');
+    std::string out(BlockSize + whole + BlockSize, '\0');
     auto* dst = reinterpret_cast<std::uint8_t*>(out.data());
-    Block chain = EncryptBlock(seed);
-    std::memcpy(dst, chain.data(), BlockSize);
-    chain = EncryptBlock(chain);
-    const auto* src = reinterpret_cast<const std::uint8_t*>(padded.data());
-    for (std::size_t off = 0; off < padded.size(); off += BlockSize) {
-        Block block;
-        for (int i = 0; i < BlockSize; ++i)
-            block[i] = src[off + i] ^ chain[i];
-        chain = EncryptBlock(block);
-        std::memcpy(dst + BlockSize + off, chain.data(), BlockSize);
+    // The chain stays in registers from block to block: each block waits for the one before.
+    Wide chain = EncryptWide(s_, Load(seed.data()));
+    Bytes(chain, dst);
+    chain = EncryptWide(s_, chain);
+    for (std::size_t off = 0; off <= whole; off += BlockSize) {
+        const Wide in = Load(off < whole ? src + off : last.data());
+        chain = EncryptWide(s_, Wide{in.lo ^ chain.lo, in.hi ^ chain.hi});
+        Bytes(chain, dst + BlockSize + off);
     }
     return out;
+}
+
+void TDiamond::DecryptFour(const std::uint8_t* in, std::uint8_t* out) const {
+    Wide x[4];
+    for (int k = 0; k < 4; ++k)
+        x[k] = Load(in + k * BlockSize);
+    for (int round = Rounds - 1; round > 0; --round)
+        for (int k = 0; k < 4; ++k)
+            x[k] = SubstituteSpread(si_[round], InverseSpread, x[k]);
+    for (int k = 0; k < 4; ++k)
+        Bytes(SubstituteLast(si_[0], x[k]), out + k * BlockSize);
 }
 
 std::string TDiamond::DecryptString(std::string_view cipher) const {
     if (cipher.size() < 2 * BlockSize || cipher.size() % BlockSize != 0)
         return {};
     const auto* src = reinterpret_cast<const std::uint8_t*>(cipher.data());
-    Block chain;
-    std::memcpy(chain.data(), src, BlockSize);
-    chain = EncryptBlock(chain);
+    Block first;
+    std::memcpy(first.data(), src, BlockSize);
+    const Block chain = EncryptBlock(first);
     std::string out(cipher.size() - BlockSize, '\0');
     auto* dst = reinterpret_cast<std::uint8_t*>(out.data());
-    for (std::size_t off = BlockSize; off < cipher.size(); off += BlockSize) {
+    // Each block deciphers on its own (only the XOR takes the one before), so four go side by
+    // side and their table lookups overlap.
+    const std::size_t blocks = out.size() / BlockSize;
+    std::size_t b = 0;
+    for (; b + 4 <= blocks; b += 4)
+        DecryptFour(src + BlockSize + b * BlockSize, dst + b * BlockSize);
+    for (; b < blocks; ++b) {
         Block block;
-        std::memcpy(block.data(), src + off, BlockSize);
+        std::memcpy(block.data(), src + BlockSize + b * BlockSize, BlockSize);
         const Block plain = DecryptBlock(block);
-        for (int i = 0; i < BlockSize; ++i)
-            dst[off - BlockSize + i] = plain[i] ^ chain[i];
-        chain = block;
+        std::memcpy(dst + b * BlockSize, plain.data(), BlockSize);
     }
+    for (int i = 0; i < BlockSize; ++i)
+        dst[i] ^= chain[i];
+    for (std::size_t i = BlockSize; i < out.size(); ++i)
+        dst[i] ^= src[i];
     const unsigned pad = static_cast<std::uint8_t>(out.back());
     if (pad < 1 || pad > BlockSize)
         return {};
@@ -269,9 +346,12 @@ constexpr std::array<std::uint8_t, 256> MakeDecodeTable() {
 constexpr std::array<std::uint8_t, 256> DecodeTable = MakeDecodeTable();
 } // namespace
 
-std::string EncodeText(std::string_view bytes) {
+std::string EncodeText(std::string_view bytes, std::string_view suffix) {
     const std::size_t n = bytes.size();
-    std::string out(n / 3 * 4 + (n % 3 ? n % 3 + 1 : 0) + 1, '.');
+    const std::size_t encoded = n / 3 * 4 + (n % 3 ? n % 3 + 1 : 0) + 1;
+    std::string out(encoded + suffix.size(), '.');
+    if (!suffix.empty())
+        std::memcpy(out.data() + encoded, suffix.data(), suffix.size());
     const auto* p = reinterpret_cast<const std::uint8_t*>(bytes.data());
     char* o = out.data();
     std::size_t i = 0;

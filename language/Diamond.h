@@ -49,6 +49,9 @@ class TDiamond {
     }
 
   private:
+    // Four consecutive blocks, deciphered side by side.
+    void DecryptFour(const std::uint8_t* in, std::uint8_t* out) const;
+
     using Box256 = std::array<std::uint8_t, 256>;
     std::string key_;
     bool hasKey_ = false;
@@ -56,8 +59,9 @@ class TDiamond {
     std::array<std::array<Box256, BlockSize>, Rounds> si_{};
 };
 
-// Printable codec over a 64-character alphabet; the encoded text ends with one ".".
-std::string EncodeText(std::string_view bytes);
+// Printable codec over a 64-character alphabet; the encoded text ends with one ".". `suffix`
+// (a line end) is appended in the same allocation.
+std::string EncodeText(std::string_view bytes, std::string_view suffix = {});
 // Reads up to the first "." (or the end); anything after it is ignored.
 std::string DecodeText(std::string_view text);
 

@@ -62,7 +62,7 @@ int Compile(const std::vector<std::string>& args, std::ostream& err) {
         return ExitNoInput;
     }
     const auto cipher = ScriptCipher();
-    const std::string text = CompileScriptText(SplitLines(bytes), *cipher) + "\r\n";
+    const std::string text = CompiledFileBytes(bytes, *cipher);
     if (FileResult written = ReplaceFileAtomically(output, text); !written.ok) {
         err << "qvtool: " << written.error << "\n";
         return ExitCannotWrite;

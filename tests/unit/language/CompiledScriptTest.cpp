@@ -93,6 +93,28 @@ TEST_F(CompiledScriptTest, CompiledTextReadsBackToTheSameLines) {
     EXPECT_EQ(read.lines, expected);
 }
 
+TEST_F(CompiledScriptTest, FileFromSourceTextEndsWithItsLineEndAndReadsBack) {
+    const std::string source = "WAIT 5\r\nSwitches : 1\n\rLOAD a.exe\rlast";
+    const std::string file = CompiledFileBytes(source, *cipher);
+    ASSERT_GE(file.size(), 3u);
+    EXPECT_EQ(file.substr(file.size() - 3), ".\r\n");
+    EXPECT_EQ(ReadCompiledScript(file, *cipher).lines,
+              (Lines{" - " + std::to_string(32 * 213) + "~;~Dev2378~;~Ver@0002~;~", "WAIT 5", "",
+                     "LOAD a.exe", "last", ""}));
+}
+
+// Only the text up to the first "." is deciphered, whatever follows it; a line break before it
+// is part of the text and spoils it.
+TEST_F(CompiledScriptTest, LineEndsAfterTheTextDoNotMatter) {
+    const std::string text = CompileScriptText({"WAIT 1"}, *cipher);
+    const Lines expected{" - 1917~;~Dev2378~;~Ver@0002~;~", "WAIT 1", ""};
+    for (std::string_view tail : {"", "\r\n", "\n", "\r", "\r\n\r\nrest\r\n"})
+        EXPECT_EQ(ReadCompiledScript(text + std::string(tail), *cipher).lines, expected)
+            << tail.size();
+    const std::string broken = text.substr(0, 10) + "\r\n" + text.substr(10);
+    EXPECT_EQ(ReadCompiledScript(broken, *cipher).status, ReadResult::Status::Invalid);
+}
+
 TEST_F(CompiledScriptTest, TwoCompilationsDifferButReadTheSame) {
     const std::string a = EncodeText(cipher->EncryptString(BuildPlainScript({"WAIT 1"}), 10));
     const std::string b = EncodeText(cipher->EncryptString(BuildPlainScript({"WAIT 1"}), 11));
@@ -185,8 +207,9 @@ TEST_F(CompiledScriptTest, FilesAreWrittenAtomicallyAndReadBack) {
 namespace qv {
 namespace {
 
-// Pins the file format: the spec'd example script, enciphered with a fixed tick count. Any change
-// here means files written earlier would no longer read, or ours would not read elsewhere.
+// Pins the file format: the two-line script WAIT 5, LOAD c:\tools\app.exe, enciphered with a
+// fixed tick count. Any change here means files written earlier would no longer read, or ours
+// would not read elsewhere.
 TEST(CompiledScriptFormat, KnownFileForAFixedTickCount) {
     const TDiamond cipher(ScriptKey);
     TDiamond::Block zero{};
