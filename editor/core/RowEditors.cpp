@@ -26,7 +26,8 @@ struct RowEditorEntry {
     RowEditor editor;
 };
 
-constexpr std::array<RowEditorEntry, 21> RowEditorTable = {{
+// The toggles are tested after these.
+constexpr std::array<RowEditorEntry, 17> RowEditorTable = {{
     {"MENU SHOW", RowEditor::MenuDialog},
     {"CLOSE", RowEditor::CloseProgram},
     {"MINIMIZE", RowEditor::MinimizeProgram},
@@ -44,10 +45,6 @@ constexpr std::array<RowEditorEntry, 21> RowEditorTable = {{
     {"SENDKEYS", RowEditor::SendKeys},
     {"ENABLE", RowEditor::EnableDisable},
     {"DISABLE", RowEditor::EnableDisable},
-    {"PROMPT ON", RowEditor::Toggle},
-    {"PROMPT OFF", RowEditor::Toggle},
-    {"ERROR ON", RowEditor::Toggle},
-    {"ERROR OFF", RowEditor::Toggle},
 }};
 
 } // namespace
@@ -56,7 +53,7 @@ RowEditor EditorFor(std::string_view command) {
     for (const RowEditorEntry& entry : RowEditorTable)
         if (StartsWith(command, entry.prefix))
             return entry.editor;
-    return RowEditor::None;
+    return ToggleRow(command) ? RowEditor::Toggle : RowEditor::None;
 }
 
 std::optional<ToggledRow> ToggleRow(std::string_view command) {
