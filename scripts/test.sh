@@ -54,6 +54,15 @@ else
     failures+=("asan build")
 fi
 
+step "help pages, readme and tips"
+if bash "$top/docs/check-help.sh" >build/check-help.log 2>&1; then
+    passed=$((passed + 1))
+else
+    cat build/check-help.log
+    failed=$((failed + 1))
+    failures+=("help pages")
+fi
+
 step "fuzz targets (${QV_FUZZ_SECONDS:-12} s each)"
 if "$top/scripts/fuzz.sh" "${QV_FUZZ_SECONDS:-12}"; then
     passed=$((passed + 1))
