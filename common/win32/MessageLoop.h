@@ -20,12 +20,11 @@ class MessageLoop {
     void AddFilter(MessageFilter* filter);
     void RemoveFilter(MessageFilter* filter);
 
-    // Runs until the application ends; returns its exit code.
-    int Run();
+    // Runs until the application ends, or, given a modal window, until that window is
+    // destroyed (or the application ends first). Returns the application's exit code.
+    int Run(HWND modalWindow = nullptr);
     // Dispatches every message already waiting and returns.
     void ProcessMessages();
-    // Runs until `window` is destroyed or the application ends.
-    void RunModal(HWND window);
 
     // Ends the application: the loops stop once the current handler returns.
     void Quit(int exitCode = 0);

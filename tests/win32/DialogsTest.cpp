@@ -1,7 +1,7 @@
 #include "TestSupport.h"
-#include "interpreter/win32/services/MenuFrm.h"
-#include "interpreter/win32/services/ReplaceFrm.h"
-#include "interpreter/win32/services/ServiceControlIds.h"
+#include "interpreter/win32/ControlIds.h"
+#include "interpreter/win32/dialogs/MenuFrm.h"
+#include "interpreter/win32/dialogs/ReplaceFrm.h"
 #include "interpreter/win32/services/Win32Services.h"
 
 #include <gtest/gtest.h>
