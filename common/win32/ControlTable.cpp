@@ -44,7 +44,8 @@ KindClass ClassOf(ControlKind kind) {
     case ControlKind::ListView:
         return {WC_LISTVIEWA, LVS_SHOWSELALWAYS | WS_TABSTOP};
     case ControlKind::UpDown:
-        return {UPDOWN_CLASSA, UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_AUTOBUDDY | UDS_ARROWKEYS};
+        // Placed by the table like any control, not glued to its buddy.
+        return {UPDOWN_CLASSA, UDS_SETBUDDYINT | UDS_AUTOBUDDY | UDS_ARROWKEYS};
     case ControlKind::ProgressBar:
         return {PROGRESS_CLASSA, 0};
     case ControlKind::MonthCalendar:

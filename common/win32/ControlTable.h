@@ -22,7 +22,7 @@ enum class ControlKind {
     ComboBox,      // combo box with an edit field; its height includes the dropped list
     DropDownList,  // combo box that only chooses from its list
     ListView,      // list view (icons, report); add LVS_* styles
-    UpDown,        // spin arrows; placed beside the control created just before it
+    UpDown,        // spin arrows for the control created just before it (its buddy)
     ProgressBar,   // progress bar
     MonthCalendar, // month calendar
     TabControl,    // tab strip of a tabbed dialog

@@ -13,6 +13,15 @@ HWND CreateChild(HWND parent, int id, const char* className, DWORD style, DWORD 
 
 } // namespace
 
+bool InitCommonControlClasses() {
+    INITCOMMONCONTROLSEX classes{};
+    classes.dwSize = sizeof(classes);
+    classes.dwICC = ICC_STANDARD_CLASSES | ICC_ANIMATE_CLASS | ICC_LISTVIEW_CLASSES |
+                    ICC_BAR_CLASSES | ICC_COOL_CLASSES | ICC_UPDOWN_CLASS | ICC_PROGRESS_CLASS |
+                    ICC_DATE_CLASSES | ICC_TAB_CLASSES;
+    return ::InitCommonControlsEx(&classes) != FALSE;
+}
+
 StatusBar StatusBar::Create(HWND parent, int id) {
     return StatusBar(CreateChild(parent, id, STATUSCLASSNAMEA, SBARS_SIZEGRIP));
 }

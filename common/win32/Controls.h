@@ -16,6 +16,10 @@
 
 namespace qv::win32 {
 
+// Registers the common control classes the wrappers and the control table use; a program calls
+// it once before its first window.
+bool InitCommonControlClasses();
+
 // Push button, check box or radio button.
 class Button : public Window {
   public:

@@ -2,6 +2,8 @@
 
 #include "common/win32/Dpi.h"
 
+#include <cmath>
+
 namespace qv::win32 {
 namespace {
 
@@ -19,6 +21,11 @@ RECT MonitorArea(HWND window) {
 bool IsShownAndEnabled(HWND control) {
     return control != nullptr && ::IsWindowEnabled(control) &&
            (::GetWindowLongA(control, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+// Half the difference, rounded to whole pixels (a half to the even neighbour).
+int CentreOffset(int outer, int inner) {
+    return static_cast<int>(std::nearbyint((outer - inner) / 2.0));
 }
 
 bool IsPushButton(HWND control) {
@@ -61,6 +68,7 @@ Form::~Form() {
 }
 
 void Form::ApplySize(int width, int height) {
+    designSize_ = SIZE{width, height};
     SIZE outer{Scale(width, dpi_), Scale(height, dpi_)};
     if (!spec_.outerSize) {
         outer = OuterSizeForClient(width, height, spec_.style, spec_.exStyle, dpi_);
@@ -88,8 +96,8 @@ void Form::Place(Placement placement) {
         area = MonitorArea(Handle());
         break;
     }
-    ::SetWindowPos(Handle(), nullptr, area.left + (area.right - area.left - width) / 2,
-                   area.top + (area.bottom - area.top - height) / 2, 0, 0,
+    ::SetWindowPos(Handle(), nullptr, area.left + CentreOffset(area.right - area.left, width),
+                   area.top + CentreOffset(area.bottom - area.top, height), 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -192,7 +200,7 @@ void Form::OnDpiChanged(int dpi, const RECT& suggested) {
     } else {
         ::SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, 0, 0,
                        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        ApplySize(spec_.width, spec_.height);
+        ApplySize(designSize_.cx, designSize_.cy);
     }
     OnDpiApplied();
 }

@@ -117,7 +117,8 @@ class Form : public WindowBase, private MessageFilter {
     virtual void OnActivated();
     // After a DPI change has rescaled the fonts and the table's controls.
     virtual void OnDpiApplied() {}
-    // The window's size for its design size at the current DPI.
+    // Gives the window another design size (a dialog whose height changes), kept across DPI
+    // changes; in 96-DPI pixels, client or outer as the spec says.
     void ApplySize(int width, int height);
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -132,6 +133,7 @@ class Form : public WindowBase, private MessageFilter {
     FormSpec spec_;
     HWND owner_;
     int dpi_ = DesignDpi;
+    SIZE designSize_{};
     UniqueFont font_;
     BlockedWindow blocked_;
     HWND lastFocus_ = nullptr;

@@ -54,7 +54,7 @@ Accelerators::Accelerators(MessageLoop& loop, HWND window, std::span<const Accel
     if (!table.empty()) {
         table_.Reset(::CreateAcceleratorTableA(table.data(), static_cast<int>(table.size())));
     }
-    loop_.AddFilter(this);
+    loop_.AddFilter(this, true);
 }
 
 Accelerators::~Accelerators() {

@@ -4,8 +4,8 @@
 
 namespace qv::win32 {
 
-void MessageLoop::AddFilter(MessageFilter* filter) {
-    filters_.push_back(filter);
+void MessageLoop::AddFilter(MessageFilter* filter, bool first) {
+    filters_.insert(first ? filters_.begin() : filters_.end(), filter);
 }
 
 void MessageLoop::RemoveFilter(MessageFilter* filter) {

@@ -17,7 +17,9 @@ class MessageFilter {
 
 class MessageLoop {
   public:
-    void AddFilter(MessageFilter* filter);
+    // Filters see messages in the order they were added; `first` puts one before all others
+    // (accelerators, which must win over a form's dialog navigation).
+    void AddFilter(MessageFilter* filter, bool first = false);
     void RemoveFilter(MessageFilter* filter);
 
     // Runs until the application ends, or, given a modal window, until that window is

@@ -13,13 +13,7 @@ namespace {
 // A parent window with one child of a given class per test.
 class ControlsTest : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() {
-        INITCOMMONCONTROLSEX controls{sizeof(controls),
-                                      ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES |
-                                          ICC_BAR_CLASSES | ICC_COOL_CLASSES | ICC_UPDOWN_CLASS |
-                                          ICC_PROGRESS_CLASS | ICC_DATE_CLASSES | ICC_TAB_CLASSES};
-        ::InitCommonControlsEx(&controls);
-    }
+    static void SetUpTestSuite() { InitCommonControlClasses(); }
     void SetUp() override {
         parent_ = ::CreateWindowExA(0, "STATIC", "parent", WS_POPUP | WS_CLIPCHILDREN, 0, 0, 600,
                                     400, nullptr, nullptr, nullptr, nullptr);
