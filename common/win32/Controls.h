@@ -1,7 +1,8 @@
 #pragma once
 // Typed views of the standard and common controls: each is a thin, non-owning wrapper over the
 // control's window with the calls a form makes on that kind. Get one from a form with
-// form.Control<ListView>(ids::ListView1), or wrap any HWND.
+// form.Control<ListView>(ids::ListView1), or wrap any HWND. tests/MainWindowTest.cpp builds a
+// main window (rebar, tool bars, list view, status bar, menu, accelerators) from them.
 #include "common/win32/Owners.h"
 #include "common/win32/Window.h"
 
