@@ -37,6 +37,21 @@ KindClass ClassOf(ControlKind kind) {
         return {"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP};
     case ControlKind::TextView:
         return {TextViewClass, WS_TABSTOP};
+    case ControlKind::ComboBox:
+        return {WC_COMBOBOXA, CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP};
+    case ControlKind::DropDownList:
+        return {WC_COMBOBOXA, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP};
+    case ControlKind::ListView:
+        return {WC_LISTVIEWA, LVS_SHOWSELALWAYS | WS_TABSTOP};
+    case ControlKind::UpDown:
+        // Placed by the table like any control, not glued to its buddy.
+        return {UPDOWN_CLASSA, UDS_SETBUDDYINT | UDS_AUTOBUDDY | UDS_ARROWKEYS};
+    case ControlKind::ProgressBar:
+        return {PROGRESS_CLASSA, 0};
+    case ControlKind::MonthCalendar:
+        return {MONTHCAL_CLASSA, WS_TABSTOP};
+    case ControlKind::TabControl:
+        return {WC_TABCONTROLA, WS_TABSTOP | WS_CLIPSIBLINGS};
     }
     return {"STATIC", 0};
 }

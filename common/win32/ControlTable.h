@@ -19,6 +19,13 @@ enum class ControlKind {
     RadioButton,   // radio button
     CheckBox,      // check box
     TextView,      // read-only view of a long text (RegisterTextViewClass first)
+    ComboBox,      // combo box with an edit field; its height includes the dropped list
+    DropDownList,  // combo box that only chooses from its list
+    ListView,      // list view (icons, report); add LVS_* styles
+    UpDown,        // spin arrows for the control created just before it (its buddy)
+    ProgressBar,   // progress bar
+    MonthCalendar, // month calendar
+    TabControl,    // tab strip of a tabbed dialog
 };
 
 struct ControlSpec {

@@ -25,4 +25,28 @@ UniqueFont CreatePointFont(const char* face, int points, int dpi, bool bold) {
     return UniqueFont(::CreateFontIndirectA(&font));
 }
 
+UniqueFont CreateMessageFont(int dpi, bool bold, int pixelHeight) {
+    // Only the wide call answers for a given DPI.
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    LOGFONTW font{};
+    if (::SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0,
+                                     static_cast<UINT>(dpi))) {
+        font = metrics.lfMessageFont;
+    } else if (::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
+        // Without the per-DPI call the answer is at the system's DPI.
+        font = metrics.lfMessageFont;
+        font.lfHeight = ::MulDiv(font.lfHeight, dpi, static_cast<int>(::GetDpiForSystem()));
+    } else {
+        font.lfHeight = -::MulDiv(8, dpi, 72);
+        font.lfCharSet = DEFAULT_CHARSET;
+        ::lstrcpynW(font.lfFaceName, L"Segoe UI", LF_FACESIZE);
+    }
+    if (pixelHeight > 0) {
+        font.lfHeight = -Scale(pixelHeight, dpi);
+    }
+    font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+    return UniqueFont(::CreateFontIndirectW(&font));
+}
+
 } // namespace qv::win32

@@ -23,4 +23,8 @@ SIZE OuterSizeForClient(int clientWidth, int clientHeight, DWORD style, DWORD ex
 // A font of `points` size at `dpi`.
 UniqueFont CreatePointFont(const char* face, int points, int dpi, bool bold = false);
 
+// The system's message font (the one its own dialogs use) at `dpi`. A `pixelHeight` above 0
+// asks for that character height in 96-DPI pixels instead of the system's size.
+UniqueFont CreateMessageFont(int dpi, bool bold = false, int pixelHeight = 0);
+
 } // namespace qv::win32

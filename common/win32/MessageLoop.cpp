@@ -4,8 +4,8 @@
 
 namespace qv::win32 {
 
-void MessageLoop::AddFilter(MessageFilter* filter) {
-    filters_.push_back(filter);
+void MessageLoop::AddFilter(MessageFilter* filter, bool first) {
+    filters_.insert(first ? filters_.begin() : filters_.end(), filter);
 }
 
 void MessageLoop::RemoveFilter(MessageFilter* filter) {
@@ -31,9 +31,9 @@ void MessageLoop::NoteQuit(const MSG& message) {
     quitRequested_ = true;
 }
 
-int MessageLoop::Run() {
+int MessageLoop::Run(HWND modalWindow) {
     MSG message{};
-    while (!quitRequested_) {
+    while (!quitRequested_ && (modalWindow == nullptr || ::IsWindow(modalWindow))) {
         const BOOL got = ::GetMessageA(&message, nullptr, 0, 0);
         if (got == 0) {
             NoteQuit(message);
@@ -52,21 +52,6 @@ void MessageLoop::ProcessMessages() {
     while (!quitRequested_ && ::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {
             NoteQuit(message);
-            break;
-        }
-        Handle(message);
-    }
-}
-
-void MessageLoop::RunModal(HWND window) {
-    MSG message{};
-    while (!quitRequested_ && ::IsWindow(window)) {
-        const BOOL got = ::GetMessageA(&message, nullptr, 0, 0);
-        if (got == 0) {
-            NoteQuit(message);
-            break;
-        }
-        if (got < 0) {
             break;
         }
         Handle(message);

@@ -17,15 +17,16 @@ class MessageFilter {
 
 class MessageLoop {
   public:
-    void AddFilter(MessageFilter* filter);
+    // Filters see messages in the order they were added; `first` puts one before all others
+    // (accelerators, which must win over a form's dialog navigation).
+    void AddFilter(MessageFilter* filter, bool first = false);
     void RemoveFilter(MessageFilter* filter);
 
-    // Runs until the application ends; returns its exit code.
-    int Run();
+    // Runs until the application ends, or, given a modal window, until that window is
+    // destroyed (or the application ends first). Returns the application's exit code.
+    int Run(HWND modalWindow = nullptr);
     // Dispatches every message already waiting and returns.
     void ProcessMessages();
-    // Runs until `window` is destroyed or the application ends.
-    void RunModal(HWND window);
 
     // Ends the application: the loops stop once the current handler returns.
     void Quit(int exitCode = 0);

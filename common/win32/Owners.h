@@ -57,6 +57,14 @@ struct KernelHandleTraits {
     static void Close(Handle h) { ::CloseHandle(h); }
 };
 
+// A folder search ends with FindClose, not CloseHandle.
+struct FindHandleTraits {
+    using Handle = HANDLE;
+    static Handle Empty() { return INVALID_HANDLE_VALUE; }
+    static bool IsValid(Handle h) { return h != nullptr && h != INVALID_HANDLE_VALUE; }
+    static void Close(Handle h) { ::FindClose(h); }
+};
+
 inline void DeleteGdiObject(HGDIOBJ object) {
     ::DeleteObject(object);
 }
@@ -78,6 +86,9 @@ inline void DestroyWindowHandle(HWND window) {
 inline void DestroyMenuHandle(HMENU menu) {
     ::DestroyMenu(menu);
 }
+inline void DestroyAccelerators(HACCEL table) {
+    ::DestroyAcceleratorTable(table);
+}
 
 using UniqueHandle = Owner<KernelHandleTraits>;
 using UniqueIcon = Owner<NullEmptyTraits<HICON, DestroyIconHandle>>;
@@ -89,6 +100,8 @@ using UniqueModule = Owner<NullEmptyTraits<HMODULE, FreeLibraryHandle>>;
 using UniqueImageList = Owner<NullEmptyTraits<HIMAGELIST, DestroyImageList>>;
 using UniqueWindow = Owner<NullEmptyTraits<HWND, DestroyWindowHandle>>;
 using UniqueMenu = Owner<NullEmptyTraits<HMENU, DestroyMenuHandle>>;
+using UniqueAccelerators = Owner<NullEmptyTraits<HACCEL, DestroyAccelerators>>;
+using UniqueFindHandle = Owner<FindHandleTraits>;
 
 // Owns one reference of a COM interface.
 template <typename T> class ComPtr {

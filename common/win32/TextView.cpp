@@ -1,5 +1,8 @@
 #include "common/win32/TextView.h"
 
+#include "common/win32/Gdi.h"
+#include "common/win32/WindowBase.h"
+
 #include <algorithm>
 #include <cstring>
 #include <string>
@@ -13,11 +16,15 @@ constexpr int LeftMargin = 2;
 // The longest lines (by characters) that are measured to find the horizontal extent.
 constexpr std::size_t MeasuredLines = 32;
 
-class TextView {
+class TextView final : public WindowBase {
   public:
-    explicit TextView(HWND window) : window_(window) {}
+    TextView() = default;
+    static bool Register() { return RegisterControlClass<TextView>(TextViewClass, CS_DBLCLKS); }
 
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // Out of memory for a huge text: the view stays as it was.
+    LRESULT ResultAfterException(UINT, WPARAM, LPARAM) noexcept override { return 0; }
 
   private:
     void SetText(const char* text);
@@ -30,7 +37,6 @@ class TextView {
     int VisibleLines() const;
     int VisibleColumns() const;
 
-    HWND window_;
     std::string text_;
     std::vector<std::size_t> starts_; // each line's offset; lengths exclude the line break
     std::vector<std::size_t> lengths_;
@@ -64,12 +70,13 @@ void TextView::SetText(const char* text) {
     allSelected_ = false;
     Metrics();
     UpdateScrollBars();
-    ::InvalidateRect(window_, nullptr, TRUE);
+    ::InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 void TextView::Metrics() {
-    HDC dc = ::GetDC(window_);
-    HGDIOBJ old = ::SelectObject(dc, font_ != nullptr ? font_ : ::GetStockObject(SYSTEM_FONT));
+    WindowDC windowDc(Handle());
+    HDC dc = windowDc.Get();
+    SelectedObject selected(dc, font_ != nullptr ? font_ : ::GetStockObject(SYSTEM_FONT));
     TEXTMETRICA metrics{};
     ::GetTextMetricsA(dc, &metrics);
     lineHeight_ = std::max<int>(1, metrics.tmHeight + metrics.tmExternalLeading);
@@ -98,19 +105,17 @@ void TextView::Metrics() {
         }
         widestPixels_ = std::max(widestPixels_, width);
     }
-    ::SelectObject(dc, old);
-    ::ReleaseDC(window_, dc);
 }
 
 int TextView::VisibleLines() const {
     RECT client{};
-    ::GetClientRect(window_, &client);
+    ::GetClientRect(Handle(), &client);
     return std::max(1, static_cast<int>(client.bottom) / lineHeight_);
 }
 
 int TextView::VisibleColumns() const {
     RECT client{};
-    ::GetClientRect(window_, &client);
+    ::GetClientRect(Handle(), &client);
     return std::max(1, static_cast<int>(client.right) / charWidth_);
 }
 
@@ -122,11 +127,11 @@ void TextView::UpdateScrollBars() {
     info.nMax = std::max(0, static_cast<int>(starts_.size()) - 1);
     info.nPage = static_cast<UINT>(VisibleLines());
     info.nPos = topLine_;
-    ::SetScrollInfo(window_, SB_VERT, &info, TRUE);
+    ::SetScrollInfo(Handle(), SB_VERT, &info, TRUE);
     info.nMax = (widestPixels_ + LeftMargin * 2) / charWidth_ + 1;
     info.nPage = static_cast<UINT>(VisibleColumns());
     info.nPos = leftColumn_;
-    ::SetScrollInfo(window_, SB_HORZ, &info, TRUE);
+    ::SetScrollInfo(Handle(), SB_HORZ, &info, TRUE);
 }
 
 void TextView::ScrollTo(int line, int column) {
@@ -141,14 +146,14 @@ void TextView::ScrollTo(int line, int column) {
     topLine_ = line;
     leftColumn_ = column;
     UpdateScrollBars();
-    ::InvalidateRect(window_, nullptr, TRUE);
+    ::InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 void TextView::OnScroll(int bar, int code) {
     SCROLLINFO info{};
     info.cbSize = sizeof(info);
     info.fMask = SIF_ALL;
-    ::GetScrollInfo(window_, bar, &info);
+    ::GetScrollInfo(Handle(), bar, &info);
     int pos = info.nPos;
     const int page = static_cast<int>(info.nPage);
     switch (code) {
@@ -186,11 +191,11 @@ void TextView::OnScroll(int bar, int code) {
 
 void TextView::Paint() {
     PAINTSTRUCT paint{};
-    HDC dc = ::BeginPaint(window_, &paint);
+    HDC dc = ::BeginPaint(Handle(), &paint);
     RECT client{};
-    ::GetClientRect(window_, &client);
+    ::GetClientRect(Handle(), &client);
     ::FillRect(dc, &paint.rcPaint, ::GetSysColorBrush(COLOR_BTNFACE));
-    HGDIOBJ old = ::SelectObject(dc, font_ != nullptr ? font_ : ::GetStockObject(SYSTEM_FONT));
+    SelectedObject selected(dc, font_ != nullptr ? font_ : ::GetStockObject(SYSTEM_FONT));
     ::SetBkMode(dc, OPAQUE);
     ::SetBkColor(dc, ::GetSysColor(allSelected_ ? COLOR_HIGHLIGHT : COLOR_BTNFACE));
     ::SetTextColor(dc, ::GetSysColor(allSelected_ ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
@@ -207,12 +212,11 @@ void TextView::Paint() {
         ::TabbedTextOutA(dc, x, y, text_.data() + starts_[index], static_cast<int>(length), 0,
                          nullptr, x);
     }
-    ::SelectObject(dc, old);
-    ::EndPaint(window_, &paint);
+    ::EndPaint(Handle(), &paint);
 }
 
 void TextView::Copy() {
-    if (!::OpenClipboard(window_)) {
+    if (!::OpenClipboard(Handle())) {
         return;
     }
     ::EmptyClipboard();
@@ -231,8 +235,15 @@ void TextView::Copy() {
     ::CloseClipboard();
 }
 
-LRESULT TextView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT TextView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case WM_NCCREATE: {
+        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
+        if (create->lpszName != nullptr && *create->lpszName != '\0') {
+            SetText(create->lpszName);
+        }
+        return Default(message, wParam, lParam);
+    }
     case WM_SETTEXT:
         SetText(reinterpret_cast<const char*>(lParam));
         return TRUE;
@@ -252,7 +263,7 @@ LRESULT TextView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         Metrics();
         UpdateScrollBars();
         if (LOWORD(lParam) != 0) {
-            ::InvalidateRect(window_, nullptr, TRUE);
+            ::InvalidateRect(Handle(), nullptr, TRUE);
         }
         return 0;
     case WM_GETFONT:
@@ -271,10 +282,10 @@ LRESULT TextView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         ScrollTo(topLine_ - GET_WHEEL_DELTA_WPARAM(wParam) * WheelLines / WHEEL_DELTA, leftColumn_);
         return 0;
     case WM_LBUTTONDOWN:
-        ::SetFocus(window_);
+        ::SetFocus(Handle());
         if (allSelected_) {
             allSelected_ = false;
-            ::InvalidateRect(window_, nullptr, TRUE);
+            ::InvalidateRect(Handle(), nullptr, TRUE);
         }
         return 0;
     case WM_GETDLGCODE:
@@ -311,7 +322,7 @@ LRESULT TextView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case 'A':
             if (control) {
                 allSelected_ = true;
-                ::InvalidateRect(window_, nullptr, TRUE);
+                ::InvalidateRect(Handle(), nullptr, TRUE);
             }
             break;
         case 'C':
@@ -334,57 +345,14 @@ LRESULT TextView::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
         return TRUE; // painted with the text
     default:
-        return ::DefWindowProcA(window_, message, wParam, lParam);
-    }
-}
-
-LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* view = reinterpret_cast<TextView*>(::GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (message == WM_NCCREATE) {
-        view = new (std::nothrow) TextView(window);
-        if (view == nullptr) {
-            return FALSE;
-        }
-        ::SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(view));
-        const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lParam);
-        if (create->lpszName != nullptr && *create->lpszName != '\0') {
-            view->Handle(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(create->lpszName));
-        }
-        return ::DefWindowProcA(window, message, wParam, lParam);
-    }
-    if (view == nullptr) {
-        return ::DefWindowProcA(window, message, wParam, lParam);
-    }
-    if (message == WM_NCDESTROY) {
-        ::SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-        delete view;
-        return ::DefWindowProcA(window, message, wParam, lParam);
-    }
-    try {
-        return view->Handle(message, wParam, lParam);
-    } catch (...) {
-        // Out of memory for a huge text: the view stays as it was.
-        return 0;
+        return Default(message, wParam, lParam);
     }
 }
 
 } // namespace
 
 bool RegisterTextViewClass() {
-    WNDCLASSEXA existing{};
-    existing.cbSize = sizeof(existing);
-    HINSTANCE instance = ::GetModuleHandleA(nullptr);
-    if (::GetClassInfoExA(instance, TextViewClass, &existing)) {
-        return true;
-    }
-    WNDCLASSEXA wc{};
-    wc.cbSize = sizeof(wc);
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = &Procedure;
-    wc.hInstance = instance;
-    wc.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    wc.lpszClassName = TextViewClass;
-    return ::RegisterClassExA(&wc) != 0;
+    return TextView::Register();
 }
 
 } // namespace qv::win32

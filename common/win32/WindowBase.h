@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <new>
+
 namespace qv::win32 {
 
 class WindowBase {
@@ -27,6 +29,9 @@ class WindowBase {
     // name does nothing.
     static bool RegisterWindowClass(const char* className, HICON icon, HBRUSH background,
                                     UINT classStyle = 0);
+    // Registers a control class: a window of it created by name alone (from a control table, a
+    // dialog template) gets a new `T` of its own, deleted when the window is destroyed.
+    template <typename T> static bool RegisterControlClass(const char* className, UINT classStyle);
     bool CreateWindowOf(const char* className, const char* title, DWORD style, DWORD exStyle,
                         int left, int top, int width, int height, HWND parent);
 
@@ -37,10 +42,22 @@ class WindowBase {
     }
     // Called after a handler threw; the message then gets a harmless result.
     virtual void OnHandlerException() noexcept {}
+    // That result: the default handling, except that a close request is refused.
+    virtual LRESULT ResultAfterException(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
 
   private:
+    using Factory = WindowBase* (*)();
+    static bool RegisterClassWith(const char* className, HICON icon, HBRUSH background,
+                                  UINT classStyle, Factory factory);
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     HWND handle_ = nullptr;
+    bool ownedByWindow_ = false;
 };
+
+template <typename T>
+bool WindowBase::RegisterControlClass(const char* className, UINT classStyle) {
+    return RegisterClassWith(className, nullptr, nullptr, classStyle,
+                             []() -> WindowBase* { return new (std::nothrow) T(); });
+}
 
 } // namespace qv::win32

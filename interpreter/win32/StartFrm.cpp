@@ -1,6 +1,8 @@
 #include "interpreter/win32/StartFrm.h"
 
-#include "common/win32/Dpi.h"
+#include "common/win32/Controls.h"
+#include "common/win32/Gdi.h"
+#include "common/win32/Icons.h"
 #include "interpreter/win32/ControlIds.h"
 
 #include <commctrl.h>
@@ -12,10 +14,6 @@ namespace {
 
 using interp::TimerId;
 
-constexpr DWORD FormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-constexpr DWORD FormExStyle = WS_EX_CONTROLPARENT;
-constexpr const char* FontFace = "MS Sans Serif";
-constexpr int FontPoints = 8;
 // The shell's file-copy clip, played up to this frame and repeated.
 constexpr int CopyClipResource = 161;
 constexpr int CopyClipLastFrame = 26;
@@ -33,6 +31,24 @@ constexpr ControlSpec Controls[] = {
     {ids::Button1, ControlKind::Button, 309, 30, 73, 23, "&Next >>"},
     {ids::cmdPause, ControlKind::Button, 309, 56, 73, 24, "&Pause"},
 };
+
+FormSpec StartFrmSpec() {
+    return {
+        .className = ids::StartFrmClass,
+        .title = StartFrmTitle,
+        .style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
+        .exStyle = WS_EX_CONTROLPARENT,
+        .width = StartFrmClientWidth,
+        .height = StartFrmClientHeight,
+        .controls = Controls,
+        .defaultButton = ids::CancelBut,
+        .cancelButton = ids::CancelBut,
+        .initialFocus = ids::CancelBut,
+        // Centred when first shown, not when made.
+        .placement = Placement::AsCreated,
+        .icon = ProgramClassIcon(),
+    };
+}
 
 // The copy layout's text place, and the one the text returns to afterwards.
 constexpr RECT CopyTextPlace{8, 3, 8 + 297, 3 + 83};
@@ -69,24 +85,11 @@ std::string ControlText(HWND control) {
 
 } // namespace
 
-TStartFrm::TStartFrm(MessageLoop& loop, HWND owner) : loop_(loop), owner_(owner) {
-    RegisterWindowClass(
-        ids::StartFrmClass,
-        LoadProgramIcon(::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON)),
-        reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
-    CreateWindowOf(ids::StartFrmClass, StartFrmTitle, FormStyle, FormExStyle, 0, 0,
-                   StartFrmClientWidth, StartFrmClientHeight, owner_);
+TStartFrm::TStartFrm(MessageLoop& loop, HWND owner) : Form(loop, StartFrmSpec(), owner) {
     if (!IsAlive()) {
         return;
     }
-    ApplyDpi(DpiOf(Handle()));
-    CreateControls(Handle(), Controls, dpi_, font_.Get());
-    ::SendMessageA(Control(ids::Count), WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_.Get()),
-                   FALSE);
-    ApplyLayout();
-    commandIcon_.source = interp::CommandIcon::Source::Application;
-    ResolveCommandIcon();
-
+    OnDpiApplied();
     tray_.SetIcon(
         LoadProgramIcon(::GetSystemMetrics(SM_CXSMICON), ::GetSystemMetrics(SM_CYSMICON)));
     tray_.SetToolTip("Quorvel");
@@ -95,50 +98,38 @@ TStartFrm::TStartFrm(MessageLoop& loop, HWND owner) : loop_(loop), owner_(owner)
             events_->TrayIcon1Click();
         }
     };
-    loop_.AddFilter(this);
 }
 
 TStartFrm::~TStartFrm() {
-    loop_.RemoveFilter(this);
     tray_.SetActive(false);
     Destroy();
 }
 
-void TStartFrm::ApplyDpi(int dpi) {
-    dpi_ = dpi;
-    font_ = CreatePointFont(FontFace, FontPoints, dpi_);
-    boldFont_ = CreatePointFont(FontFace, FontPoints, dpi_, true);
-    pictures_.Load(dpi_);
-    if (Control(ids::CancelBut) != nullptr) {
-        SetChildFonts(Handle(), font_.Get());
-        ::SendMessageA(Control(ids::Count), WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_.Get()),
-                       TRUE);
-        LayoutControls(Handle(), Controls, dpi_);
-        ApplyLayout();
-        ResolveCommandIcon();
-    }
+void TStartFrm::OnDpiApplied() {
+    boldFont_ = CreateMessageFont(Dpi(), true);
+    Control(ids::Count).Send(WM_SETFONT, reinterpret_cast<WPARAM>(boldFont_.Get()), TRUE);
+    pictures_.Load(Dpi());
+    ApplyLayout();
+    ResolveCommandIcon();
 }
 
 void TStartFrm::ApplyLayout() {
-    const SIZE outer = OuterSizeForClient(
-        StartFrmClientWidth, StartFrmClientHeight + (copyLayout_ ? StartFrmCopyExtraHeight : 0),
-        FormStyle, FormExStyle, dpi_);
-    ::SetWindowPos(Handle(), nullptr, 0, 0, outer.cx, outer.cy,
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ApplySize(StartFrmClientWidth,
+              StartFrmClientHeight + (copyLayout_ ? StartFrmCopyExtraHeight : 0));
     if (copyLayout_) {
         PlaceControl(Handle(), ids::LoadingAppName, CopyTextPlace.left, CopyTextPlace.top,
                      CopyTextPlace.right - CopyTextPlace.left,
-                     CopyTextPlace.bottom - CopyTextPlace.top, dpi_);
+                     CopyTextPlace.bottom - CopyTextPlace.top, Dpi());
     } else if (copied_) {
-        PlaceControl(Handle(), ids::LoadingAppName, TextLeftAfterCopy, 3, 257, 83, dpi_);
+        PlaceControl(Handle(), ids::LoadingAppName, TextLeftAfterCopy, 3, 257, 83, Dpi());
     }
-    Window(Control(ids::IconHolder)).SetVisible(!copyLayout_);
-    Window(Control(ids::TimeIcon)).SetVisible(!copyLayout_ && clockVisible_);
-    Window(Control(ids::Anim)).SetVisible(copyLayout_);
+    Control(ids::IconHolder).SetVisible(!copyLayout_);
+    Control(ids::TimeIcon).SetVisible(!copyLayout_ && clockVisible_);
+    Control(ids::Anim).SetVisible(copyLayout_);
     // Keep the overlapping controls above their neighbours whatever the creation order did.
-    ::SetWindowPos(Control(ids::Count), HWND_TOP, 0, 0, 0, 0,
+    ::SetWindowPos(Control(ids::Count).Handle(), HWND_TOP, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    ::SetWindowPos(Control(ids::Anim), HWND_TOP, 0, 0, 0, 0,
+    ::SetWindowPos(Control(ids::Anim).Handle(), HWND_TOP, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     Self().Invalidate();
 }
@@ -174,13 +165,13 @@ void TStartFrm::OnTimerMessage(UINT_PTR timerId) {
 }
 
 void TStartFrm::Redraw(int id) {
-    if (HWND control = Control(id)) {
-        ::InvalidateRect(control, nullptr, FALSE);
+    if (Window control = Control(id)) {
+        ::InvalidateRect(control.Handle(), nullptr, FALSE);
     }
 }
 
 void TStartFrm::SetStatusText(const std::string& text) {
-    ::SetWindowTextA(Control(ids::LoadingAppName), text.c_str());
+    Control(ids::LoadingAppName).SetText(text);
     Redraw(ids::LoadingAppName);
 }
 
@@ -227,25 +218,25 @@ void TStartFrm::SetClockFrame(int frame) {
 
 void TStartFrm::SetClockVisible(bool visible) {
     clockVisible_ = visible;
-    Window(Control(ids::TimeIcon)).SetVisible(visible && !copyLayout_);
+    Control(ids::TimeIcon).SetVisible(visible && !copyLayout_);
     Redraw(ids::Count);
 }
 
 void TStartFrm::SetCountText(const std::string& text) {
-    ::SetWindowTextA(Control(ids::Count), text.c_str());
+    Control(ids::Count).SetText(text);
     Redraw(ids::Count);
 }
 
 void TStartFrm::SetCountVisible(bool visible) {
-    Window(Control(ids::Count)).SetVisible(visible);
+    Control(ids::Count).SetVisible(visible);
 }
 
 void TStartFrm::SetButtonCaption(interp::Button button, const std::string& caption) {
-    ::SetWindowTextA(Control(ButtonId(button)), caption.c_str());
+    Control(ButtonId(button)).SetText(caption);
 }
 
 void TStartFrm::SetButtonEnabled(interp::Button button, bool enabled) {
-    HWND control = Control(ButtonId(button));
+    HWND control = Control(ButtonId(button)).Handle();
     if (!enabled && ::GetFocus() == control) {
         // Focus on a disabled button would leave the keyboard with nowhere to go.
         HWND next = ::GetNextDlgTabItem(Handle(), control, FALSE);
@@ -255,23 +246,11 @@ void TStartFrm::SetButtonEnabled(interp::Button button, bool enabled) {
 }
 
 void TStartFrm::ShowCentred() {
-    HMONITOR monitor = ::MonitorFromWindow(Handle(), MONITOR_DEFAULTTOPRIMARY);
-    MONITORINFO info{};
-    info.cbSize = sizeof(info);
-    RECT screen{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
-    if (::GetMonitorInfoA(monitor, &info)) {
-        screen = info.rcMonitor;
-    }
-    const RECT own = Self().WindowRect();
-    const int width = own.right - own.left;
-    const int height = own.bottom - own.top;
-    ::SetWindowPos(Handle(), nullptr, screen.left + (screen.right - screen.left - width) / 2,
-                   screen.top + (screen.bottom - screen.top - height) / 2, 0, 0,
-                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Place(Placement::CentreOnScreen);
     shownOnce_ = true;
     ::ShowWindow(Handle(), SW_SHOWNORMAL);
     ::SetForegroundWindow(Handle());
-    HWND cancel = Control(ids::CancelBut);
+    HWND cancel = Control(ids::CancelBut).Handle();
     ::SetFocus(::IsWindowEnabled(cancel) ? cancel : Handle());
 }
 
@@ -313,8 +292,8 @@ void TStartFrm::BringToFront() {
 void TStartFrm::HideTaskbarButton() {
     // The window is owned by the hidden application window, and owned windows get no task-bar
     // button; the owner itself must stay hidden.
-    if (owner_ != nullptr) {
-        ::ShowWindow(owner_, SW_HIDE);
+    if (Owner() != nullptr) {
+        ::ShowWindow(Owner(), SW_HIDE);
     }
 }
 
@@ -327,7 +306,7 @@ void TStartFrm::SetCopyLayout(bool copying) {
         return;
     }
     copyLayout_ = copying;
-    HWND anim = Control(ids::Anim);
+    HWND anim = Control(ids::Anim).Handle();
     if (copying) {
         ::SendMessageA(anim, ACM_OPENA, reinterpret_cast<WPARAM>(::GetModuleHandleA("shell32.dll")),
                        reinterpret_cast<LPARAM>(MAKEINTRESOURCEA(CopyClipResource)));
@@ -341,48 +320,22 @@ void TStartFrm::SetCopyLayout(bool copying) {
 }
 
 void TStartFrm::ProcessMessages() {
-    loop_.ProcessMessages();
+    Loop().ProcessMessages();
 }
 
-void TStartFrm::ClickIfEnabled(int id) {
-    HWND control = Control(id);
-    if (control != nullptr && ::IsWindowEnabled(control)) {
-        OnCommand(id, BN_CLICKED);
-    }
-}
-
-bool TStartFrm::PreTranslate(MSG& message) {
-    if (!IsAlive() || (message.hwnd != Handle() && !::IsChild(Handle(), message.hwnd))) {
-        return false;
-    }
-    if (message.message == WM_KEYDOWN) {
-        switch (message.wParam) {
-        case VK_F5:
-        case VK_F8:
-            if (events_ != nullptr) {
-                events_->FormKeyDown(message.wParam == VK_F5 ? interp::Key::F5 : interp::Key::F8);
-            }
-            return true;
-        case VK_ESCAPE:
-            ClickIfEnabled(ids::CancelBut);
-            return true;
-        case VK_RETURN: {
-            // A focused button takes Enter itself, as in any dialog; otherwise Cancel does.
-            HWND focus = ::GetFocus();
-            const int focused = focus != nullptr ? ::GetDlgCtrlID(focus) : 0;
-            ClickIfEnabled(focused == ids::Button1 || focused == ids::cmdPause ? focused
-                                                                               : ids::CancelBut);
-            return true;
+bool TStartFrm::PreviewMessage(MSG& message) {
+    // F5 and F8 work whatever control has the focus.
+    if (message.message == WM_KEYDOWN && (message.wParam == VK_F5 || message.wParam == VK_F8)) {
+        if (events_ != nullptr) {
+            events_->FormKeyDown(message.wParam == VK_F5 ? interp::Key::F5 : interp::Key::F8);
         }
-        default:
-            break;
-        }
+        return true;
     }
-    return ::IsDialogMessageA(Handle(), &message) != FALSE;
+    return false;
 }
 
 void TStartFrm::OnCommand(int id, int code) {
-    if (events_ == nullptr || (code != BN_CLICKED && id != IDCANCEL && id != IDOK)) {
+    if (events_ == nullptr || code != BN_CLICKED) {
         return;
     }
     switch (id) {
@@ -394,10 +347,6 @@ void TStartFrm::OnCommand(int id, int code) {
         break;
     case ids::cmdPause:
         events_->cmdPauseClick();
-        break;
-    case IDOK:
-    case IDCANCEL:
-        ClickIfEnabled(ids::CancelBut);
         break;
     default:
         break;
@@ -422,32 +371,30 @@ void TStartFrm::OnDrawItem(const DRAWITEMSTRUCT& item) {
         break;
     case ids::Count: {
         // Transparent over the clock: paint the part of the clock that lies beneath first.
-        HWND clock = Control(ids::TimeIcon);
-        if (::IsWindowVisible(clock)) {
-            RECT clockRect = Window(clock).WindowRect();
+        Window clock = Control(ids::TimeIcon);
+        if (clock.IsVisible()) {
+            RECT clockRect = clock.WindowRect();
             RECT countRect = Window(item.hwndItem).WindowRect();
             ::DrawIconEx(dc, clockRect.left - countRect.left, clockRect.top - countRect.top,
                          pictures_.Clock(clockFrame_), iconSize, iconSize, 0, nullptr, DI_NORMAL);
         }
         const std::string text = ControlText(item.hwndItem);
-        HGDIOBJ old = ::SelectObject(dc, boldFont_.Get());
+        SelectedObject font(dc, boldFont_.Get());
         ::SetBkMode(dc, TRANSPARENT);
         ::SetTextColor(dc, ::GetSysColor(COLOR_BTNTEXT));
         RECT textBox = box;
         ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &textBox,
                     DT_CENTER | DT_TOP | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP);
-        ::SelectObject(dc, old);
         break;
     }
     case ids::LoadingAppName: {
         const std::string text = DisplayLines(ControlText(item.hwndItem));
-        HGDIOBJ old = ::SelectObject(dc, font_.Get());
+        SelectedObject font(dc, Font());
         ::SetBkMode(dc, TRANSPARENT);
         ::SetTextColor(dc, ::GetSysColor(COLOR_BTNTEXT));
         RECT textBox = box;
         ::DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &textBox,
                     DT_LEFT | DT_TOP | DT_WORDBREAK | DT_NOPREFIX | DT_EDITCONTROL);
-        ::SelectObject(dc, old);
         break;
     }
     default:
@@ -455,13 +402,7 @@ void TStartFrm::OnDrawItem(const DRAWITEMSTRUCT& item) {
     }
 }
 
-void TStartFrm::OnDpiChanged(int dpi, const RECT& suggested) {
-    ::SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, 0, 0,
-                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    ApplyDpi(dpi);
-}
-
-void TStartFrm::Close() {
+void TStartFrm::OnClose() {
     if (events_ != nullptr && !events_->FormCloseQuery()) {
         return;
     }
@@ -470,14 +411,11 @@ void TStartFrm::Close() {
     }
     tray_.SetActive(false);
     Hide();
-    loop_.Quit(0);
+    Loop().Quit(0);
 }
 
 LRESULT TStartFrm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_COMMAND:
-        OnCommand(LOWORD(wParam), HIWORD(wParam));
-        return 0;
     case WM_TIMER:
         OnTimerMessage(wParam);
         return 0;
@@ -490,34 +428,11 @@ LRESULT TStartFrm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         ::SetTextColor(dc, ::GetSysColor(COLOR_BTNTEXT));
         return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
     }
-    case DM_GETDEFID:
-        return MAKELRESULT(ids::CancelBut, DC_HASDEFID);
-    case WM_ACTIVATE:
-        if (LOWORD(wParam) == WA_INACTIVE) {
-            HWND focus = ::GetFocus();
-            if (focus != nullptr && ::IsChild(Handle(), focus)) {
-                lastFocus_ = focus;
-            }
-        } else {
-            HWND target = lastFocus_ != nullptr && ::IsChild(Handle(), lastFocus_)
-                              ? lastFocus_
-                              : Control(ids::CancelBut);
-            if (::IsWindowEnabled(target)) {
-                ::SetFocus(target);
-            }
-        }
-        return 0;
-    case WM_DPICHANGED:
-        OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
-        return 0;
-    case WM_CLOSE:
-        Close();
-        return 0;
     case WM_QUERYENDSESSION:
         return events_ == nullptr || events_->FormCloseQuery() ? TRUE : FALSE;
     case WM_ENDSESSION:
         if (wParam != FALSE) {
-            loop_.Quit(0);
+            Loop().Quit(0);
         }
         return 0;
     case WM_DESTROY:
@@ -526,7 +441,7 @@ LRESULT TStartFrm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     default:
-        return Default(message, wParam, lParam);
+        return Form::HandleMessage(message, wParam, lParam);
     }
 }
 

@@ -2,13 +2,10 @@
 // TStartFrm: the interpreter's progress window. It shows what it is told (status text, command
 // icon, clock, count, button captions), arms its five timers, previews F5/F8/Enter/Escape, and
 // reports every event to the runner; it decides nothing about the run itself.
-#include "common/win32/ControlTable.h"
-#include "common/win32/MessageLoop.h"
-#include "common/win32/Owners.h"
-#include "common/win32/WindowBase.h"
+#include "common/win32/Form.h"
 #include "interpreter/core/Host.h"
 #include "interpreter/core/Runner.h"
-#include "interpreter/win32/Icons.h"
+#include "interpreter/win32/ProgramPictures.h"
 #include "interpreter/win32/TrayIcon.h"
 
 #include <array>
@@ -52,10 +49,7 @@ inline constexpr int StartFrmClientHeight = 84;
 // The copy layout adds room for the animation below the text.
 inline constexpr int StartFrmCopyExtraHeight = 46;
 
-class TStartFrm : public WindowBase,
-                  public interp::ProgressView,
-                  public interp::TimerPort,
-                  private MessageFilter {
+class TStartFrm : public Form, public interp::ProgressView, public interp::TimerPort {
   public:
     // Created hidden; `owner` is the hidden application window, which keeps the progress
     // window off the task bar.
@@ -64,7 +58,6 @@ class TStartFrm : public WindowBase,
 
     void SetEvents(StartFrmEvents* events) { events_ = events; }
     TTrayIcon& TrayIcon1() { return tray_; }
-    int Dpi() const { return dpi_; }
     bool TimerRunning(interp::TimerId id) const { return timers_[Index(id)].running; }
     int TimerInterval(interp::TimerId id) const { return timers_[Index(id)].interval; }
 
@@ -96,6 +89,10 @@ class TStartFrm : public WindowBase,
     void ProcessMessages() override;
 
   protected:
+    void OnCommand(int id, int code) override;
+    bool PreviewMessage(MSG& message) override;
+    void OnClose() override;
+    void OnDpiApplied() override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
@@ -105,24 +102,13 @@ class TStartFrm : public WindowBase,
     };
     static std::size_t Index(interp::TimerId id) { return static_cast<std::size_t>(id); }
 
-    bool PreTranslate(MSG& message) override;
-    void OnCommand(int id, int code);
     void OnTimerMessage(UINT_PTR timerId);
     void OnDrawItem(const DRAWITEMSTRUCT& item);
-    void OnDpiChanged(int dpi, const RECT& suggested);
-    void Close();
-    void ApplyDpi(int dpi);
     void ApplyLayout();
     void ResolveCommandIcon();
-    void ClickIfEnabled(int id);
     void Redraw(int id);
-    HWND Control(int id) const { return ::GetDlgItem(Handle(), id); }
 
-    MessageLoop& loop_;
-    HWND owner_;
     StartFrmEvents* events_ = nullptr;
-    int dpi_ = 96;
-    UniqueFont font_;
     UniqueFont boldFont_;
     ProgramPictures pictures_;
     TTrayIcon tray_;
@@ -136,7 +122,6 @@ class TStartFrm : public WindowBase,
     bool copyLayout_ = false;
     bool shownOnce_ = false;
     bool copied_ = false; // a copy has run: the text sits one pixel further right
-    HWND lastFocus_ = nullptr;
 };
 
 } // namespace qv::win32

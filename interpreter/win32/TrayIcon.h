@@ -24,8 +24,6 @@ class TTrayIcon : public WindowBase {
     // At most 62 characters; longer text is cut.
     void SetToolTip(const std::string& text);
     const std::string& ToolTip() const { return toolTip_; }
-    // Kept for the form's sake; at run time the icon shows only while Active.
-    bool ShowDesigning = false;
 
     std::function<void()> OnClick;
     std::function<void()> OnDblClick;

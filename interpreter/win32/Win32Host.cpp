@@ -1,9 +1,9 @@
 #include "interpreter/win32/Win32Host.h"
 
 #include "common/win32/Owners.h"
-#include "interpreter/win32/ErrorFrm.h"
-#include "interpreter/win32/PromptFrm.h"
 #include "interpreter/win32/StartFrm.h"
+#include "interpreter/win32/dialogs/ErrorFrm.h"
+#include "interpreter/win32/dialogs/PromptFrm.h"
 
 #include <new>
 

@@ -1,7 +1,7 @@
 #include "TestSupport.h"
-#include "interpreter/win32/services/MenuFrm.h"
-#include "interpreter/win32/services/ReplaceFrm.h"
-#include "interpreter/win32/services/ServiceControlIds.h"
+#include "interpreter/win32/ControlIds.h"
+#include "interpreter/win32/dialogs/MenuFrm.h"
+#include "interpreter/win32/dialogs/ReplaceFrm.h"
 #include "interpreter/win32/services/Win32Services.h"
 
 #include <gtest/gtest.h>
@@ -146,6 +146,33 @@ TEST_F(ReplaceDialogTest, KeepsTheBlockedWindowDisabledOnlyWhileAsking) {
     ::DestroyWindow(blocked);
 }
 
+// Moves a form to a monitor of another DPI, as the system does; returns that DPI.
+int ChangeDpi(HWND window) {
+    const int now = static_cast<int>(::GetDpiForWindow(window));
+    const int other = now == 144 ? 96 : 144;
+    RECT place{};
+    ::GetWindowRect(window, &place);
+    ::SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(other, other),
+                   reinterpret_cast<LPARAM>(&place));
+    return other;
+}
+
+RECT PlaceOf(HWND window, int id) {
+    RECT rect{};
+    ::GetWindowRect(::GetDlgItem(window, id), &rect);
+    ::MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+TEST_F(ReplaceDialogTest, FollowsADpiChange) {
+    TfrmReplace form(loop, nullptr, Question());
+    const int dpi = ChangeDpi(form.Handle());
+    const RECT cancel = PlaceOf(form.Handle(), ids::butCancel);
+    EXPECT_EQ(cancel.left, MulDiv(336, dpi, 96));
+    EXPECT_EQ(cancel.top, MulDiv(192, dpi, 96));
+    EXPECT_EQ(cancel.right - cancel.left, MulDiv(75, dpi, 96));
+}
+
 logic::MenuModel MenuWithEntries2And5() {
     logic::MenuModel menu;
     menu.DefineItem({2, "Accounts", "c:\\scripts\\acct.qvc"});
@@ -237,6 +264,22 @@ TEST(MenuDialog, ArrowKeysChooseTheNextShownEntryAndEnterTakesIt) {
     // The hidden entries 3 and 4 are passed over.
     EXPECT_EQ(menu.Choice(), "c:\\scripts\\sales.qvc");
     EXPECT_EQ(menu.TimeOutText(), logic::TimeoutDeactivatedText);
+}
+
+TEST(MenuDialog, FollowsADpiChangeWithItsBoldGroupCaption) {
+    MessageLoop loop;
+    logic::MenuModel menu = MenuWithEntries2And5();
+    TfrmMenu form(loop, nullptr, menu, false, false);
+    const int dpi = ChangeDpi(form.Handle());
+    const RECT entry = PlaceOf(form.Handle(), ids::RadioButton5);
+    EXPECT_EQ(entry.left, MulDiv(16, dpi, 96));
+    EXPECT_EQ(entry.top, MulDiv(24 + 16 * 4, dpi, 96));
+    LOGFONTA caption{};
+    ::GetObjectA(reinterpret_cast<HFONT>(
+                     ::SendDlgItemMessageA(form.Handle(), ids::RadioGroup1, WM_GETFONT, 0, 0)),
+                 sizeof(caption), &caption);
+    EXPECT_EQ(caption.lfHeight, -MulDiv(13, dpi, 96));
+    EXPECT_EQ(caption.lfWeight, FW_BOLD);
 }
 
 TEST(MenuDialog, WithoutQuitTheCloseBoxIsRefused) {

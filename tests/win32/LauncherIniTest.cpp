@@ -1,4 +1,5 @@
 #include "TestSupport.h"
+#include "common/win32/Com.h"
 #include "common/win32/Owners.h"
 #include "interpreter/win32/services/Win32Ini.h"
 #include "interpreter/win32/services/Win32Launcher.h"
@@ -47,15 +48,9 @@ TEST(Win32Ini, AFileNamedWithoutAFolderLivesInTheWindowsFolder) {
     ::DeleteFileA(path.c_str());
 }
 
-class ComThread {
-  public:
-    ComThread() { ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); }
-    ~ComThread() { ::CoUninitialize(); }
-};
-
 bool SaveShortcut(const std::string& path, const std::string& target, const std::string& icon,
                   int iconIndex) {
-    ComThread com;
+    ComScope com;
     ComPtr<IShellLinkA> link;
     if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
                                   reinterpret_cast<void**>(link.Put())))) {

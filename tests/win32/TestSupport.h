@@ -1,6 +1,8 @@
 #pragma once
 // Helpers of the Windows-side tests: a scratch folder in the prefix's temporary folder, the
 // message pump, and the folder of the test program.
+#include "common/win32/Owners.h"
+
 #include <windows.h>
 
 #include <functional>
@@ -66,8 +68,8 @@ class ScratchFolder {
   private:
     static void Remove(const std::string& folder) {
         WIN32_FIND_DATAA found{};
-        HANDLE search = ::FindFirstFileA((folder + "*").c_str(), &found);
-        if (search != INVALID_HANDLE_VALUE) {
+        UniqueFindHandle search(::FindFirstFileA((folder + "*").c_str(), &found));
+        if (search) {
             do {
                 const std::string name = found.cFileName;
                 if (name == "." || name == "..") {
@@ -80,8 +82,7 @@ class ScratchFolder {
                 } else {
                     ::DeleteFileA(path.c_str());
                 }
-            } while (::FindNextFileA(search, &found));
-            ::FindClose(search);
+            } while (::FindNextFileA(search.Get(), &found));
         }
         ::RemoveDirectoryA(folder.c_str());
     }

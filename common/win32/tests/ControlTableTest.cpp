@@ -1,8 +1,13 @@
 #include "common/win32/ControlTable.h"
+#include "common/win32/Controls.h"
 #include "common/win32/Dpi.h"
+#include "common/win32/TextView.h"
 #include "common/win32/Window.h"
 
 #include <gtest/gtest.h>
+
+#include <iterator>
+#include <vector>
 
 namespace qv::win32 {
 namespace {
@@ -81,6 +86,51 @@ TEST_F(ControlTableTest, LayoutAfterADpiChangeMovesEveryControl) {
     EXPECT_EQ(edit.left, 16);
     EXPECT_EQ(edit.right - edit.left, 786);
     EXPECT_EQ(edit.bottom - edit.top, 658);
+}
+
+TEST_F(ControlTableTest, EveryKindIsTheControlItNames) {
+    InitCommonControlClasses();
+    ASSERT_TRUE(RegisterTextViewClass());
+    const struct {
+        ControlKind kind;
+        const char* className;
+        DWORD style; // that the kind gives
+    } kinds[] = {
+        {ControlKind::Button, "Button", BS_PUSHBUTTON},
+        {ControlKind::Label, "Static", SS_LEFT},
+        {ControlKind::Edit, "Edit", 0},
+        {ControlKind::ListBox, "ListBox", LBS_NOTIFY},
+        {ControlKind::CheckBox, "Button", BS_AUTOCHECKBOX},
+        {ControlKind::RadioButton, "Button", BS_AUTORADIOBUTTON},
+        {ControlKind::GroupBox, "Button", BS_GROUPBOX},
+        {ControlKind::TextView, TextViewClass, 0},
+        {ControlKind::ComboBox, WC_COMBOBOXA, CBS_DROPDOWN},
+        {ControlKind::DropDownList, WC_COMBOBOXA, CBS_DROPDOWNLIST},
+        {ControlKind::ListView, WC_LISTVIEWA, LVS_SHOWSELALWAYS},
+        {ControlKind::ProgressBar, PROGRESS_CLASSA, 0},
+        {ControlKind::MonthCalendar, MONTHCAL_CLASSA, 0},
+        {ControlKind::TabControl, WC_TABCONTROLA, 0},
+        {ControlKind::Edit, "Edit", ES_NUMBER}, // the buddy of the arrows that follow
+        {ControlKind::UpDown, UPDOWN_CLASSA, UDS_SETBUDDYINT},
+    };
+    std::vector<ControlSpec> table;
+    for (std::size_t i = 0; i < std::size(kinds); ++i) {
+        table.push_back({static_cast<int>(100 + i), kinds[i].kind, 4, static_cast<int>(4 + 20 * i),
+                         100, 18, "", kinds[i].kind == ControlKind::Edit ? ES_NUMBER : 0u});
+    }
+    ASSERT_TRUE(CreateControls(parent_, table, 96, nullptr));
+    for (std::size_t i = 0; i < std::size(kinds); ++i) {
+        HWND control = ::GetDlgItem(parent_, static_cast<int>(100 + i));
+        ASSERT_NE(control, nullptr) << i;
+        char className[64] = {};
+        ::GetClassNameA(control, className, sizeof(className));
+        EXPECT_STRCASEEQ(className, kinds[i].className) << i;
+        const auto style = static_cast<DWORD>(::GetWindowLongPtrA(control, GWL_STYLE));
+        EXPECT_EQ(style & kinds[i].style, kinds[i].style) << i;
+    }
+    const auto buddy = reinterpret_cast<HWND>(::SendDlgItemMessageA(
+        parent_, static_cast<int>(100 + std::size(kinds) - 1), UDM_GETBUDDY, 0, 0));
+    EXPECT_EQ(buddy, ::GetDlgItem(parent_, static_cast<int>(100 + std::size(kinds) - 2)));
 }
 
 TEST(Dpi, OuterSizeHoldsTheClientAreaAtEveryDpi) {

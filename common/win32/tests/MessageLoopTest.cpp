@@ -103,7 +103,7 @@ TEST(MessageLoop, QuitStopsEveryLoopAndKeepsTheFirstExitCode) {
     loop.ProcessMessages();
     EXPECT_EQ(window.counted, 0) << "nothing is dispatched once the application ends";
     EXPECT_EQ(loop.Run(), 3);
-    loop.RunModal(window.Handle()); // returns at once
+    loop.Run(window.Handle()); // returns at once
     EXPECT_TRUE(loop.QuitRequested());
     MSG message{};
     while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -114,7 +114,7 @@ TEST(MessageLoop, ModalLoopEndsWhenItsWindowIsDestroyed) {
     MessageLoop loop;
     TestWindow window;
     window.Self().Post(WM_CLOSE);
-    loop.RunModal(window.Handle());
+    loop.Run(window.Handle());
     EXPECT_FALSE(window.IsAlive());
     EXPECT_FALSE(loop.QuitRequested());
 }

@@ -1,6 +1,10 @@
 #include "common/win32/Owners.h"
+#include "common/win32/Com.h"
+#include "common/win32/Gdi.h"
 
 #include <gtest/gtest.h>
+
+#include <string>
 
 namespace qv::win32 {
 namespace {
@@ -44,6 +48,51 @@ TEST(Owners, InvalidHandleValueCountsAsEmpty) {
     UniqueHandle file(::CreateFileA("Z:\\no\\such\\folder\\file.txt", GENERIC_READ, 0, nullptr,
                                     OPEN_EXISTING, 0, nullptr));
     EXPECT_FALSE(file);
+}
+
+TEST(Owners, AFolderSearchIsEndedAndAFailedOneIsEmpty) {
+    WIN32_FIND_DATAA found{};
+    UniqueFindHandle missing(::FindFirstFileA("Z:\\no\\such\\folder\\*", &found));
+    EXPECT_FALSE(missing) << "INVALID_HANDLE_VALUE is no search";
+    char windows[MAX_PATH] = {};
+    ::GetWindowsDirectoryA(windows, MAX_PATH);
+    UniqueFindHandle search(::FindFirstFileA((std::string(windows) + "\\*").c_str(), &found));
+    ASSERT_TRUE(search);
+    EXPECT_TRUE(::FindNextFileA(search.Get(), &found));
+}
+
+TEST(Owners, ComScopesNestAndLeaveTheThreadAsTheyFoundIt) {
+    {
+        ComScope outer;
+        EXPECT_TRUE(outer.Usable());
+        ComScope inner;
+        EXPECT_TRUE(inner.Usable());
+    }
+    // Balanced: a fresh multi-threaded start would fail if an apartment were left behind.
+    const HRESULT result = ::CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+    EXPECT_TRUE(SUCCEEDED(result));
+    if (SUCCEEDED(result)) {
+        ::CoUninitialize();
+    }
+}
+
+TEST(Owners, ASelectedObjectIsPutBackAndTheContextReleased) {
+    HWND window = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                    nullptr, nullptr);
+    ASSERT_NE(window, nullptr) << "no window station (run under a display)";
+    UniqueFont font(
+        ::CreateFontA(-20, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial"));
+    {
+        WindowDC dc(window);
+        ASSERT_TRUE(dc);
+        const HGDIOBJ original = ::GetCurrentObject(dc.Get(), OBJ_FONT);
+        {
+            SelectedObject selected(dc.Get(), font.Get());
+            EXPECT_EQ(::GetCurrentObject(dc.Get(), OBJ_FONT), font.Get());
+        }
+        EXPECT_EQ(::GetCurrentObject(dc.Get(), OBJ_FONT), original);
+    }
+    ::DestroyWindow(window);
 }
 
 } // namespace

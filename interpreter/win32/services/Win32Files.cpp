@@ -20,8 +20,8 @@ std::string WithBackslash(std::string folder) {
 std::vector<logic::FolderEntry> FindEntries(const std::string& pattern) {
     std::vector<logic::FolderEntry> entries;
     WIN32_FIND_DATAA found{};
-    HANDLE search = ::FindFirstFileA(pattern.c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) {
+    UniqueFindHandle search(::FindFirstFileA(pattern.c_str(), &found));
+    if (!search) {
         return entries;
     }
     do {
@@ -30,8 +30,7 @@ std::vector<logic::FolderEntry> FindEntries(const std::string& pattern) {
             continue;
         }
         entries.push_back({name, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
-    } while (::FindNextFileA(search, &found));
-    ::FindClose(search);
+    } while (::FindNextFileA(search.Get(), &found));
     return entries;
 }
 

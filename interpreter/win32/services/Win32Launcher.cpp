@@ -1,5 +1,6 @@
 #include "interpreter/win32/services/Win32Launcher.h"
 
+#include "common/win32/Com.h"
 #include "common/win32/Owners.h"
 
 #include <objbase.h>
@@ -10,23 +11,6 @@
 
 namespace qv::win32 {
 namespace {
-
-// COM for the link object on this thread, for as long as one read lasts; a thread that already
-// has it keeps its own.
-class ComScope {
-  public:
-    ComScope() : initialised_(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
-    ~ComScope() {
-        if (initialised_) {
-            ::CoUninitialize();
-        }
-    }
-    ComScope(const ComScope&) = delete;
-    ComScope& operator=(const ComScope&) = delete;
-
-  private:
-    bool initialised_;
-};
 
 std::wstring Widen(const std::string& text) {
     const int length = ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
@@ -62,6 +46,7 @@ bool Win32Launcher::StartProgram(const std::string& commandLine, const std::stri
 }
 
 std::optional<interp::ShortcutInfo> Win32Launcher::ReadShortcut(const std::string& path) {
+    // COM for the link object on this thread, for as long as one read lasts.
     ComScope com;
     ComPtr<IShellLinkA> link;
     if (FAILED(::CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,

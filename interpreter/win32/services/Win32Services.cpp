@@ -1,9 +1,9 @@
 #include "interpreter/win32/services/Win32Services.h"
 
 #include "common/win32/WindowBase.h"
-#include "interpreter/win32/services/MenuFrm.h"
-#include "interpreter/win32/services/ReplaceFrm.h"
-#include "interpreter/win32/services/ServiceControlIds.h"
+#include "interpreter/win32/ControlIds.h"
+#include "interpreter/win32/dialogs/MenuFrm.h"
+#include "interpreter/win32/dialogs/ReplaceFrm.h"
 
 namespace qv::win32 {
 

@@ -3,9 +3,9 @@
 #include "common/win32/TextView.h"
 #include "common/win32/Window.h"
 #include "interpreter/win32/ControlIds.h"
-#include "interpreter/win32/ErrorFrm.h"
 #include "interpreter/win32/StartFrm.h"
 #include "interpreter/win32/Win32Host.h"
+#include "interpreter/win32/dialogs/ErrorFrm.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>

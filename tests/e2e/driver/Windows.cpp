@@ -1,9 +1,9 @@
 #include "Driver.h"
 
 #include "interpreter/win32/ControlIds.h"
-#include "interpreter/win32/services/ServiceControlIds.h"
 
 #include <cstdlib>
+#include <optional>
 #include <string_view>
 
 namespace qv::e2e {
@@ -15,44 +15,10 @@ constexpr std::string_view ClassPrefix = "class=";
 // counts as hung for a few seconds, though it answers as soon as its dialog's loop starts.
 constexpr UINT MessageTimeoutMs = 60000;
 
-struct NamedControl {
-    const char* name;
-    int id;
-};
-constexpr NamedControl ControlNames[] = {
-    {"IconHolder", qv::ids::IconHolder},
-    {"TimeIcon", qv::ids::TimeIcon},
-    {"Count", qv::ids::Count},
-    {"LoadingAppName", qv::ids::LoadingAppName},
-    {"CancelBut", qv::ids::CancelBut},
-    {"Button1", qv::ids::Button1},
-    {"cmdPause", qv::ids::cmdPause},
-    {"Anim", qv::ids::Anim},
-    {"Edit1", qv::ids::Edit1},
-    {"RadioButton1", qv::ids::RadioButton1 + 0},
-    {"RadioButton2", qv::ids::RadioButton1 + 1},
-    {"RadioButton3", qv::ids::RadioButton1 + 2},
-    {"RadioButton4", qv::ids::RadioButton1 + 3},
-    {"RadioButton5", qv::ids::RadioButton1 + 4},
-    {"RadioButton6", qv::ids::RadioButton1 + 5},
-    {"RadioButton7", qv::ids::RadioButton1 + 6},
-    {"RadioButton8", qv::ids::RadioButton1 + 7},
-    {"RadioButton9", qv::ids::RadioButton1 + 8},
-    {"TimeOut", qv::ids::TimeOut},
-    {"butOk", qv::ids::butOk},
-    {"MenuCancelBut", qv::ids::MenuCancelBut},
-    {"labFilename", qv::ids::labFilename},
-    {"butYes", qv::ids::butYes},
-    {"butYesToAll", qv::ids::butYesToAll},
-    {"butNo", qv::ids::butNo},
-    {"butNoToAll", qv::ids::butNoToAll},
-    {"butCancel", qv::ids::butCancel},
-    // The static that holds a system message box's text.
-    {"MessageText", 0xFFFF},
-    {"OK", IDOK},
-    {"Yes", IDYES},
-    {"No", IDNO},
-    {"Cancel", IDCANCEL},
+// The controls of the system's own message boxes, beside the interpreter's.
+constexpr qv::win32::ControlName SystemControls[] = {
+    // The static that holds a message box's text.
+    {"MessageText", 0xFFFF}, {"OK", IDOK}, {"Yes", IDYES}, {"No", IDNO}, {"Cancel", IDCANCEL},
 };
 
 std::string ClassOf(HWND window) {
@@ -145,15 +111,12 @@ HWND FindControl(HWND top, const std::string& control) {
     if (std::string_view(control).starts_with(ClassPrefix)) {
         search.className = control.substr(ClassPrefix.size());
     } else if (!ParseId(control, search.id)) {
-        bool known = false;
-        for (const auto& named : ControlNames) {
-            if (control == named.name) {
-                search.id = named.id;
-                known = true;
-            }
-        }
-        if (!known)
+        std::optional<int> id = qv::win32::FindControlId(qv::ids::QvrunControls, control);
+        if (!id)
+            id = qv::win32::FindControlId(SystemControls, control);
+        if (!id)
             return nullptr;
+        search.id = *id;
     }
     EnumChildWindows(top, VisitChild, reinterpret_cast<LPARAM>(&search));
     return search.found;

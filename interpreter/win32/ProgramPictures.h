@@ -1,15 +1,13 @@
 #pragma once
-// The program's own pictures at a given DPI, and the icons commands show from files.
+// The pictures drawn for the interpreter, loaded at the size that suits one DPI.
 #include "common/win32/Owners.h"
 
 #include <windows.h>
 
 #include <array>
-#include <string>
 
 namespace qv::win32 {
 
-// The pictures drawn for the program, loaded at the size that suits one DPI.
 class ProgramPictures {
   public:
     static constexpr int ClockFrames = 9;
@@ -29,13 +27,5 @@ class ProgramPictures {
     UniqueIcon printer_;
     UniqueIcon drive_;
 };
-
-// The program's icon at the system's large and small icon sizes, for window classes.
-HICON LoadProgramIcon(int cx, int cy);
-
-// The icon the shell shows for a file or folder; null when there is none.
-UniqueIcon AssociatedIcon(const std::string& path);
-// Icon number `index` inside a file ("shell32.dll", an .exe, an .ico); null when absent.
-UniqueIcon IconFromFile(const std::string& path, int index);
 
 } // namespace qv::win32

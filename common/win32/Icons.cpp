@@ -1,6 +1,5 @@
-#include "interpreter/win32/Icons.h"
+#include "common/win32/Icons.h"
 
-#include "common/win32/Dpi.h"
 #include "resources/ResourceIds.h"
 
 #include <shellapi.h>
@@ -8,39 +7,21 @@
 #include <algorithm>
 
 namespace qv::win32 {
-namespace {
 
-UniqueIcon LoadSized(int id, int size) {
+UniqueIcon LoadIconResource(int id, int size) {
     return UniqueIcon(
         static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id),
                                         IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
 }
 
-} // namespace
-
-void ProgramPictures::Load(int dpi) {
-    size_ = Scale(32, dpi);
-    program_ = LoadSized(QV_ICON_PROGRAM, size_);
-    for (int frame = 0; frame < ClockFrames; ++frame) {
-        clock_[static_cast<std::size_t>(frame)] = LoadSized(QV_ICON_CLOCK_FIRST + frame, size_);
-    }
-    printer_ = LoadSized(QV_ICON_NET_PRINTER, size_);
-    drive_ = LoadSized(QV_ICON_NET_DRIVE, size_);
-}
-
-HICON ProgramPictures::Clock(int frame) const {
-    return clock_[static_cast<std::size_t>(std::clamp(frame, 0, ClockFrames - 1))].Get();
-}
-
-HICON ProgramPictures::Network(int index) const {
-    return index == 0 ? printer_.Get() : drive_.Get();
-}
-
 HICON LoadProgramIcon(int cx, int cy) {
-    // Shared: a window class keeps using it for the whole run.
     return static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr),
                                            MAKEINTRESOURCEA(QV_ICON_PROGRAM), IMAGE_ICON, cx, cy,
                                            LR_DEFAULTCOLOR | LR_SHARED));
+}
+
+HICON ProgramClassIcon() {
+    return LoadProgramIcon(::GetSystemMetrics(SM_CXICON), ::GetSystemMetrics(SM_CYICON));
 }
 
 UniqueIcon AssociatedIcon(const std::string& path) {

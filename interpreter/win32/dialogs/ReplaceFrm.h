@@ -1,10 +1,7 @@
 #pragma once
 // TfrmReplace: "Confirm File Replace", asked before a copy overwrites an existing file, with
 // both files' sizes, dates and icons.
-#include "common/win32/MessageLoop.h"
-#include "common/win32/ModalWindow.h"
-#include "common/win32/Owners.h"
-#include "common/win32/WindowBase.h"
+#include "common/win32/Form.h"
 #include "interpreter/logic/OpsCopy.h"
 
 #include <cstdint>
@@ -25,31 +22,20 @@ std::string ReplaceDateText(const SYSTEMTIME& localTime);
 // Folder and name as one path.
 std::string JoinPath(const std::string& folder, const std::string& name);
 
-class TfrmReplace : public WindowBase, private MessageFilter {
+// The button pressed; Cancel also for Escape and the close box.
+class TfrmReplace : public Dialog<logic::ReplaceAnswer> {
   public:
     // Created hidden, centred on the screen, filled from the question.
     TfrmReplace(MessageLoop& loop, HWND owner, const logic::ReplaceQuestion& question);
-    ~TfrmReplace() override;
-
-    // The button pressed; Cancel also for Escape and the close box. `blocked` takes no input
-    // meanwhile.
-    logic::ReplaceAnswer ShowModal(HWND blocked);
 
   protected:
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnCommand(int id, int code) override;
 
   private:
-    bool PreTranslate(MSG& message) override;
     void ShowFile(const std::string& path, int iconId, int sizeId, int dateId, UniqueIcon& icon);
-    void Finish(logic::ReplaceAnswer answer);
 
-    MessageLoop& loop_;
-    BlockedWindow blocked_;
-    int dpi_ = 96;
-    UniqueFont font_;
     UniqueIcon destinationIcon_;
     UniqueIcon sourceIcon_;
-    logic::ReplaceAnswer answer_ = logic::ReplaceAnswer::Cancel;
 };
 
 } // namespace qv::win32

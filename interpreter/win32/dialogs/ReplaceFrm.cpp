@@ -1,8 +1,7 @@
-#include "interpreter/win32/services/ReplaceFrm.h"
+#include "interpreter/win32/dialogs/ReplaceFrm.h"
 
-#include "common/win32/ControlTable.h"
-#include "common/win32/Dpi.h"
-#include "interpreter/win32/services/ServiceControlIds.h"
+#include "common/win32/Icons.h"
+#include "interpreter/win32/ControlIds.h"
 
 #include <shellapi.h>
 
@@ -11,9 +10,6 @@
 
 namespace qv::win32 {
 namespace {
-
-constexpr DWORD FormStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_DLGFRAME;
-constexpr DWORD FormExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
 constexpr ControlSpec ReplaceControls[] = {
     {ids::ReplaceIcon, ControlKind::Label, 16, 16, 32, 32, nullptr, SS_ICON},
@@ -34,14 +30,18 @@ constexpr ControlSpec ReplaceControls[] = {
     {ids::butCancel, ControlKind::Button, 336, 192, 75, 25, "Cancel"},
 };
 
-RECT ScreenOf(HWND window) {
-    RECT screen{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
-    MONITORINFO info{};
-    info.cbSize = sizeof(info);
-    if (::GetMonitorInfoA(::MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &info)) {
-        screen = info.rcMonitor;
-    }
-    return screen;
+FormSpec ReplaceFrmSpec() {
+    return {
+        .className = ids::ReplaceFrmClass,
+        .title = ReplaceFrmTitle,
+        .style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_DLGFRAME,
+        .exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT,
+        .width = ReplaceFrmClientWidth,
+        .height = ReplaceFrmClientHeight,
+        .controls = ReplaceControls,
+        .defaultButton = ids::butYes,
+        .cancelButton = ids::butCancel,
+    };
 }
 
 std::string MonthName(int month) {
@@ -78,38 +78,17 @@ std::string JoinPath(const std::string& folder, const std::string& name) {
 }
 
 TfrmReplace::TfrmReplace(MessageLoop& loop, HWND owner, const logic::ReplaceQuestion& question)
-    : loop_(loop) {
-    RegisterWindowClass(ids::ReplaceFrmClass, nullptr, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
-    CreateWindowOf(ids::ReplaceFrmClass, ReplaceFrmTitle, FormStyle, FormExStyle, 0, 0, 10, 10,
-                   owner);
+    : Dialog(loop, ReplaceFrmSpec(), owner, logic::ReplaceAnswer::Cancel) {
     if (!IsAlive()) {
         return;
     }
-    dpi_ = DpiOf(Handle());
-    font_ = CreatePointFont("MS Sans Serif", 8, dpi_);
-    CreateControls(Handle(), ReplaceControls, dpi_, font_.Get());
-    ::SendMessageA(::GetDlgItem(Handle(), ids::ReplaceIcon), STM_SETICON,
-                   reinterpret_cast<WPARAM>(::LoadIconA(nullptr, IDI_WARNING)), 0);
-    ::SetWindowTextA(::GetDlgItem(Handle(), ids::labFilename),
-                     ReplaceFileNameText(question.sourceName).c_str());
+    Control(ids::ReplaceIcon).Send(STM_SETICON,
+                                   reinterpret_cast<WPARAM>(::LoadIconA(nullptr, IDI_WARNING)));
+    Control(ids::labFilename).SetText(ReplaceFileNameText(question.sourceName));
     ShowFile(JoinPath(question.targetFolder, question.targetName), ids::iDestin, ids::labSizeDestin,
              ids::labDateDestin, destinationIcon_);
     ShowFile(JoinPath(question.sourceFolder, question.sourceName), ids::iSource, ids::labSizeSource,
              ids::labDateSource, sourceIcon_);
-
-    const SIZE outer = OuterSizeForClient(ReplaceFrmClientWidth, ReplaceFrmClientHeight, FormStyle,
-                                          FormExStyle, dpi_);
-    const RECT screen = ScreenOf(Handle());
-    ::SetWindowPos(Handle(), nullptr, screen.left + (screen.right - screen.left - outer.cx) / 2,
-                   screen.top + (screen.bottom - screen.top - outer.cy) / 2, outer.cx, outer.cy,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
-    loop_.AddFilter(this);
-}
-
-TfrmReplace::~TfrmReplace() {
-    loop_.RemoveFilter(this);
-    blocked_.Release();
-    Destroy();
 }
 
 void TfrmReplace::ShowFile(const std::string& path, int iconId, int sizeId, int dateId,
@@ -126,8 +105,7 @@ void TfrmReplace::ShowFile(const std::string& path, int iconId, int sizeId, int 
             icon.Reset(info.hIcon);
         }
     }
-    ::SendMessageA(::GetDlgItem(Handle(), iconId), STM_SETICON,
-                   reinterpret_cast<WPARAM>(icon.Get()), 0);
+    Control(iconId).Send(STM_SETICON, reinterpret_cast<WPARAM>(icon.Get()));
 
     // The file is opened read-only to measure it; a file that cannot be opened shows nothing.
     UniqueHandle file(::CreateFileA(path.c_str(), GENERIC_READ,
@@ -138,78 +116,36 @@ void TfrmReplace::ShowFile(const std::string& path, int iconId, int sizeId, int 
     }
     LARGE_INTEGER size{};
     if (::GetFileSizeEx(file.Get(), &size)) {
-        ::SetWindowTextA(::GetDlgItem(Handle(), sizeId),
-                         ReplaceSizeText(static_cast<std::uint64_t>(size.QuadPart)).c_str());
+        Control(sizeId).SetText(ReplaceSizeText(static_cast<std::uint64_t>(size.QuadPart)));
     }
     FILETIME written{};
     FILETIME local{};
     SYSTEMTIME time{};
     if (::GetFileTime(file.Get(), nullptr, nullptr, &written) &&
         ::FileTimeToLocalFileTime(&written, &local) && ::FileTimeToSystemTime(&local, &time)) {
-        ::SetWindowTextA(::GetDlgItem(Handle(), dateId), ReplaceDateText(time).c_str());
+        Control(dateId).SetText(ReplaceDateText(time));
     }
 }
 
-void TfrmReplace::Finish(logic::ReplaceAnswer answer) {
-    if (!IsAlive()) {
-        return;
-    }
-    answer_ = answer;
-    blocked_.Release();
-    Destroy();
-}
-
-logic::ReplaceAnswer TfrmReplace::ShowModal(HWND blocked) {
-    if (!IsAlive()) {
-        return answer_;
-    }
-    RunModalOver(loop_, Handle(), ::GetDlgItem(Handle(), ids::butYes), blocked, blocked_);
-    return answer_;
-}
-
-bool TfrmReplace::PreTranslate(MSG& message) {
-    if (!IsAlive() || (message.hwnd != Handle() && !::IsChild(Handle(), message.hwnd))) {
-        return false;
-    }
-    if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE) {
+void TfrmReplace::OnCommand(int id, int) {
+    switch (id) {
+    case ids::butYes:
+        Finish(logic::ReplaceAnswer::Yes);
+        break;
+    case ids::butYesToAll:
+        Finish(logic::ReplaceAnswer::YesToAll);
+        break;
+    case ids::butNo:
+        Finish(logic::ReplaceAnswer::No);
+        break;
+    case ids::butNoToAll:
+        Finish(logic::ReplaceAnswer::NoToAll);
+        break;
+    case ids::butCancel:
         Finish(logic::ReplaceAnswer::Cancel);
-        return true;
-    }
-    return ::IsDialogMessageA(Handle(), &message) != FALSE;
-}
-
-LRESULT TfrmReplace::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case ids::butYes:
-        case IDOK:
-            Finish(logic::ReplaceAnswer::Yes);
-            break;
-        case ids::butYesToAll:
-            Finish(logic::ReplaceAnswer::YesToAll);
-            break;
-        case ids::butNo:
-            Finish(logic::ReplaceAnswer::No);
-            break;
-        case ids::butNoToAll:
-            Finish(logic::ReplaceAnswer::NoToAll);
-            break;
-        case ids::butCancel:
-        case IDCANCEL:
-            Finish(logic::ReplaceAnswer::Cancel);
-            break;
-        default:
-            break;
-        }
-        return 0;
-    case DM_GETDEFID:
-        return MAKELRESULT(ids::butYes, DC_HASDEFID);
-    case WM_CLOSE:
-        Finish(logic::ReplaceAnswer::Cancel);
-        return 0;
+        break;
     default:
-        return Default(message, wParam, lParam);
+        break;
     }
 }
 
