@@ -3,6 +3,7 @@
 ; takes the installation's own steps (file types, the Run value, the program group, the
 ; uninstaller's copy in the Windows folder). packaging/make-release.sh builds it with
 ;   makensis -DSTAGE=<folder of the release's files> -DOUTFILE=<installer> -DVERSION=<x.y>
+;            [-DICON=<the program icon>]
 ; Silent mode (/S) installs into the default folder, or the one given with /D=.
 
 Unicode true
@@ -20,6 +21,10 @@ Unicode true
 !include "x64.nsh"
 
 Name "Quorvel ${VERSION}"
+BrandingText "Quorvel ${VERSION}"
+!ifdef ICON
+  Icon "${ICON}"
+!endif
 OutFile "${OUTFILE}"
 InstallDir "$PROGRAMFILES64\Quorvel"
 ; Every step of the installation writes machine-wide keys and folders.

@@ -5,6 +5,7 @@
 # QV_RELEASE_BIN: a folder that holds all five programs, instead of their places in BUILD_DIR.
 # QV_RELEASE_DOCS: the folder of help/, Tips.tod and readme.txt (default docs/).
 # QV_RELEASE_OUT: the output folder (default build/release).
+# QV_RELEASE_ICON: the installer's icon (default: the program icon of BUILD_DIR).
 # Exits non-zero, saying what is missing, when a file of the release is not there.
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -53,6 +54,9 @@ if [ ${#missing[@]} -gt 0 ]; then
     exit 1
 fi
 
+# makensis works in the script's folder: every path handed to it is absolute.
+mkdir -p "$out"
+out=$(cd "$out" && pwd)
 stage="$out/stage/Quorvel"
 rm -rf "$out/stage"
 mkdir -p "$stage"
@@ -66,8 +70,11 @@ installer="$out/Quorvel-Setup.exe"
 archive="$out/Quorvel-$version.zip"
 rm -f "$installer" "$archive"
 log="$out/makensis.log"
-if ! makensis -V2 -DSTAGE="$stage" -DOUTFILE="$installer" -DVERSION="$version" \
-    "$top/packaging/Quorvel.nsi" >"$log" 2>&1; then
+defines=(-DSTAGE="$stage" -DOUTFILE="$installer" -DVERSION="$version")
+# The program icon the Windows build drew, when it is there.
+icon=${QV_RELEASE_ICON:-$build/resources/icons/qvrun.ico}
+[ -f "$icon" ] && defines+=(-DICON="$(cd "$(dirname "$icon")" && pwd)/$(basename "$icon")")
+if ! makensis -V2 "${defines[@]}" "$top/packaging/Quorvel.nsi" >"$log" 2>&1; then
     cat "$log" >&2
     fail "makensis could not build the installer"
 fi
