@@ -53,12 +53,6 @@ std::string FreeLinkTarget(const std::string& folder, const std::string& name,
     }
 }
 
-std::string WithHint(std::string text, const RegistryKey& key) {
-    if (key.root != RegistryRoot::CurrentUser)
-        text += "\r\n\r\n" + std::string(AdministratorHint);
-    return text;
-}
-
 } // namespace
 
 std::string_view GroupHeader(ImportGroup group) {
@@ -258,10 +252,10 @@ void ImportWizard::ImportValue(const ImportItem& item, ScriptDocument& document,
     const RegistryResult deleted = ports_.registry.DeleteValue(key, item.name);
     if (!deleted.ok) {
         Unrecord();
-        outcome.errors.push_back(WithHint("Could not take \"" + item.name + "\" out of " +
-                                              KeyName(key) + ": " + deleted.error +
-                                              "\r\nWindows still starts it.",
-                                          key));
+        outcome.errors.push_back(
+            WithAdministratorHint("Could not take \"" + item.name + "\" out of " + KeyName(key) +
+                                      ": " + deleted.error + "\r\nWindows still starts it.",
+                                  key));
         return;
     }
     document.AddLine(ImportedLine(entry, ports_.system));

@@ -171,6 +171,12 @@ std::string FailureReport(std::string_view heading, const std::vector<EffectFail
     return text;
 }
 
+std::string WithAdministratorHint(std::string text, const RegistryKey& key) {
+    if (key.root != RegistryRoot::CurrentUser)
+        text += "\r\n\r\n" + std::string(AdministratorHint);
+    return text;
+}
+
 std::vector<EffectFailure> CarryOut(const std::vector<InstallEffect>& effects, InstallPorts ports) {
     std::vector<EffectFailure> failures;
     for (const InstallEffect& effect : effects) {

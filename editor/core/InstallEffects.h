@@ -69,6 +69,9 @@ std::string FailureReport(std::string_view heading, const std::vector<EffectFail
 inline constexpr std::string_view AdministratorHint =
     "Machine-wide settings can only be changed by a program that runs as an administrator.";
 
+// The text, then AdministratorHint when the key is not the user's own.
+std::string WithAdministratorHint(std::string text, const RegistryKey& key);
+
 // Performs the steps in order; a failing step is recorded and the next one runs.
 std::vector<EffectFailure> CarryOut(const std::vector<InstallEffect>& effects, InstallPorts ports);
 

@@ -42,8 +42,8 @@ FileResult PutBack(const ImportEntry& entry, InstallPorts ports,
     if (entry.kind == ImportEntry::Kind::RunValue) {
         const RegistryKey key = RunKeyOf(entry.place);
         RegistryResult written = ports.registry.WriteText(key, entry.name, entry.data);
-        if (!written.ok && key.root != RegistryRoot::CurrentUser)
-            written.error += "\r\n" + std::string(AdministratorHint);
+        if (!written.ok)
+            written.error = WithAdministratorHint(written.error, key);
         return written;
     }
     if (!userStartup)
