@@ -167,13 +167,13 @@ ImportOutcome ImportWizard::Finish(ScriptDocument& document) {
             continue;
         if (!logWritable_)
             break;
-        const int before = outcome.imported;
-        if (IsLinkGroup(item.group))
-            ImportLink(item, document, outcome);
-        else
-            ImportValue(item, document, outcome);
-        if (IsLinkGroup(item.group) && outcome.imported > before)
-            ++linksMoved;
+        const bool link = IsLinkGroup(item.group);
+        const bool imported = link ? ImportLink(item, outcome) : ImportValue(item, outcome);
+        if (!imported)
+            continue;
+        document.AddLine(ImportedLine(lastEntry_, ports_.system));
+        ++outcome.imported;
+        linksMoved += link ? 1 : 0;
     }
     if (linksMoved > 0)
         outcome.linksMoved = std::string(LinksMovedText) + folder + "Startup";
@@ -181,6 +181,7 @@ ImportOutcome ImportWizard::Finish(ScriptDocument& document) {
 }
 
 bool ImportWizard::Record(const ImportEntry& entry, ImportOutcome& outcome) {
+    lastEntry_ = entry;
     log_.push_back(FormatImportEntry(entry));
     const FileResult written = WriteImportLog(ports_.files, logPath_, log_);
     if (written.ok)
@@ -200,8 +201,7 @@ void ImportWizard::Unrecord() {
     WriteImportLog(ports_.files, logPath_, log_);
 }
 
-void ImportWizard::ImportLink(const ImportItem& item, ScriptDocument& document,
-                              ImportOutcome& outcome) {
+bool ImportWizard::ImportLink(const ImportItem& item, ImportOutcome& outcome) {
     const std::optional<std::string>& startup =
         item.group == ImportGroup::UserStartup ? userStartup_ : commonStartup_;
     const std::string name = logic::ExtractFileName(item.name);
@@ -214,33 +214,31 @@ void ImportWizard::ImportLink(const ImportItem& item, ScriptDocument& document,
     if (!copied.ok) {
         outcome.errors.push_back("Could not copy " + source + " to " + target + ": " +
                                  copied.error + "\r\nThe shortcut stays where it was.");
-        return;
+        return false;
     }
     ImportEntry entry;
     entry.path = target;
     if (!Record(entry, outcome))
-        return;
+        return false;
     const FileResult removed = ports_.files.Remove(source);
     if (!removed.ok) {
         Unrecord();
         ports_.files.Remove(target);
         outcome.errors.push_back("Could not remove " + source + ": " + removed.error +
                                  "\r\nThe shortcut stays where it was.");
-        return;
+        return false;
     }
-    document.AddLine(ImportedLine(entry, ports_.system));
-    ++outcome.imported;
+    return true;
 }
 
-void ImportWizard::ImportValue(const ImportItem& item, ScriptDocument& document,
-                               ImportOutcome& outcome) {
+bool ImportWizard::ImportValue(const ImportItem& item, ImportOutcome& outcome) {
     const RunPlace place = PlaceOf(item.group);
     const RegistryKey key = RunKeyOf(place);
     const std::optional<RegistryText> value = ports_.registry.ReadText(key, item.name);
     if (!value) {
         outcome.errors.push_back("The value \"" + item.name + "\" is no longer in " + KeyName(key) +
                                  ".");
-        return;
+        return false;
     }
     ImportEntry entry;
     entry.kind = ImportEntry::Kind::RunValue;
@@ -248,7 +246,7 @@ void ImportWizard::ImportValue(const ImportItem& item, ScriptDocument& document,
     entry.name = item.name;
     entry.data = {CompletedRunData(value->text, ports_.files), value->expandable};
     if (!Record(entry, outcome))
-        return;
+        return false;
     const RegistryResult deleted = ports_.registry.DeleteValue(key, item.name);
     if (!deleted.ok) {
         Unrecord();
@@ -256,10 +254,9 @@ void ImportWizard::ImportValue(const ImportItem& item, ScriptDocument& document,
             WithAdministratorHint("Could not take \"" + item.name + "\" out of " + KeyName(key) +
                                       ": " + deleted.error + "\r\nWindows still starts it.",
                                   key));
-        return;
+        return false;
     }
-    document.AddLine(ImportedLine(entry, ports_.system));
-    ++outcome.imported;
+    return true;
 }
 
 } // namespace qv::editor

@@ -81,8 +81,10 @@ class ImportWizard {
   private:
     void ReadFolder(ImportGroup group, const std::optional<std::string>& folder);
     void ReadRunKey(ImportGroup group, const RegistryKey& key);
-    void ImportLink(const ImportItem& item, ScriptDocument& document, ImportOutcome& outcome);
-    void ImportValue(const ImportItem& item, ScriptDocument& document, ImportOutcome& outcome);
+    // Each moves one entry out of its place; true when it was recorded and its source removed
+    // (the entry is then the last one recorded).
+    bool ImportLink(const ImportItem& item, ImportOutcome& outcome);
+    bool ImportValue(const ImportItem& item, ImportOutcome& outcome);
     // Appends the entry to the log and saves it; false (and the entry left out) on failure.
     bool Record(const ImportEntry& entry, ImportOutcome& outcome);
     // Takes the last recorded entry out again, when its source could not be removed.
@@ -98,6 +100,7 @@ class ImportWizard {
     std::vector<std::string> log_;
     std::string logPath_;
     bool logWritable_ = true;
+    ImportEntry lastEntry_;
 };
 
 } // namespace qv::editor
