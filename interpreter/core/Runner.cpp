@@ -2,7 +2,7 @@
 
 #include "interpreter/core/Session.h"
 #include "interpreter/core/Startup.h"
-#include "interpreter/core/commands/Commands.h"
+#include "interpreter/core/commands/CommandHandlers.h"
 #include "language/Keywords.h"
 #include "language/Text.h"
 
@@ -15,11 +15,6 @@ namespace qv::interp {
 namespace {
 
 constexpr std::uint32_t MbYesNoCancelQuestionSystemModal = 0x1023;
-
-bool IsWaitingLine(const std::string& line) {
-    const std::string upper = UpperCase(NormaliseLine(line));
-    return StartsWith(upper, "WAIT ") || StartsWith(upper, "LOAD AND WAIT");
-}
 
 int ParseLineNumber(const std::string& text) {
     int value = 1;
@@ -89,7 +84,8 @@ bool RunnerSteps::RunPromptedLine(const std::string& line) {
     if (IsWaitingLine(line))
         return true;
     const std::string upper = UpperCase(NormaliseLine(line));
-    if (StartsWith(upper, "PROMPT ") && upper.substr(std::string_view("PROMPT ").size()) == "OFF") {
+    if (StartsWith(upper, KeywordText(Keyword::Prompt)) &&
+        upper.substr(KeywordText(Keyword::Prompt).size()) == "OFF") {
         s_.SetTimerInterval(TimerId::WaitTimer, WaitTimerQuickInterval);
         s_.state.PromptMode = false;
         s_.ProcessLine(line);

@@ -9,6 +9,7 @@
 #include "interpreter/logic/CtlMenu.h"
 #include "interpreter/logic/CtlWindows.h"
 #include "language/Diamond.h"
+#include "language/Messages.h"
 
 #include <optional>
 #include <string>
@@ -25,9 +26,6 @@ inline constexpr std::string_view NextCaption = "&Next >>";
 inline constexpr std::string_view MinimizeCaption = "&Minimize";
 inline constexpr std::string_view PauseCaption = "&Pause";
 inline constexpr std::string_view ResumeCaption = "&Resume";
-
-inline constexpr std::string_view InvalidCommandMessage = "Invalid Command (200) In Script File : ";
-inline constexpr std::string_view RunFailedMessage = "Run Failed (201) In Script File : ";
 
 class Session {
   public:

@@ -1,5 +1,7 @@
 #include "interpreter/logic/CtlCheck.h"
 
+#include "language/Messages.h"
+
 #include "interpreter/logic/CtlDate.h"
 #include "interpreter/logic/CtlLocate.h"
 #include "interpreter/logic/CtlMenu.h"
@@ -21,7 +23,7 @@ bool IsDateArgument(std::string_view trimmedLine, const ControlCheckOptions& opt
 }
 
 std::string Problem(std::string_view what) {
-    return "Invalid Command (200): " + std::string(what);
+    return std::string(InvalidCommandShort) + ": " + std::string(what);
 }
 
 } // namespace

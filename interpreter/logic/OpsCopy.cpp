@@ -1,6 +1,7 @@
 #include "interpreter/logic/OpsCopy.h"
 
 #include "interpreter/logic/OpsPaths.h"
+#include "language/Grammar.h"
 #include "language/Text.h"
 
 #include <array>
@@ -9,7 +10,6 @@ namespace qv::logic {
 
 namespace {
 
-constexpr std::size_t SourceStart = 5; // after "COPY "
 constexpr int StatusWidth = 30;
 constexpr int QuestionWidth = 35;
 
@@ -184,36 +184,17 @@ void CopySingleFile(const CopyLine& line, const std::string& destination, const 
 } // namespace
 
 CopyLine ParseCopyLine(std::string_view line) {
+    const CopyFields fields = ParseCopy(line);
     CopyLine result;
-    const std::size_t separator = line.find('>');
-    if (separator == std::string_view::npos)
-        return result;
-    result.hasSeparator = true;
-    if (separator > SourceStart)
-        result.source = Trim(line.substr(SourceStart, separator - SourceStart));
-    std::string destination(line.substr(separator + 1));
-
-    struct Switch {
-        std::string_view text;
-        bool CopyOptions::*option;
-    };
-    static constexpr std::array<Switch, 5> Switches = {{
-        {"/ON", &CopyOptions::onlyNewer},
-        {"/DNO", &CopyOptions::doNotOverwrite},
-        {"/CIE", &CopyOptions::confirmIfExists},
-        {"/DNCS", &CopyOptions::noSubfolders},
-        {"/ORO", &CopyOptions::overwriteReadOnly},
-    }};
-    for (const Switch& item : Switches) {
-        if (!Contains(line, item.text))
-            continue;
-        result.options.*item.option = true;
-        const std::size_t at = destination.find(item.text);
-        if (at != std::string::npos && at > 0)
-            destination.erase(at - 1, item.text.size() + 1);
-    }
-    result.options.versionTest = result.options.onlyNewer;
-    result.destination = Trim(destination);
+    result.source = fields.source;
+    result.destination = fields.destination;
+    result.hasSeparator = fields.hasSeparator;
+    result.options.onlyNewer = fields.switches.onlyNewer;
+    result.options.versionTest = fields.switches.onlyNewer;
+    result.options.doNotOverwrite = fields.switches.doNotOverwrite;
+    result.options.confirmIfExists = fields.switches.confirmIfExists;
+    result.options.noSubfolders = fields.switches.noSubfolders;
+    result.options.overwriteReadOnly = fields.switches.overwriteReadOnly;
     return result;
 }
 

@@ -1,7 +1,8 @@
 #include "interpreter/logic/OpsLoad.h"
 
-#include "interpreter/logic/OpsMarks.h"
+#include "interpreter/logic/Calendar.h"
 #include "interpreter/logic/OpsPaths.h"
+#include "language/Grammar.h"
 #include "language/Text.h"
 
 #include <algorithm>
@@ -46,10 +47,6 @@ std::optional<int> ClockMinutes(std::string_view fourDigits) {
     if (hours > 23 || minutes > 59)
         return std::nullopt;
     return hours * 60 + minutes;
-}
-
-long long MillisecondsOfDay(const LoadMoment& moment) {
-    return ((moment.hour * 60LL + moment.minute) * 60 + moment.second) * 1000 + moment.millisecond;
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "interpreter/logic/OpsNetwork.h"
 
-#include "interpreter/logic/OpsMarks.h"
+#include "language/Grammar.h"
 #include "language/Text.h"
 
 #include <array>
@@ -52,8 +52,8 @@ std::string ErrorText(std::uint32_t code) {
 }
 
 NetNames ParseNetNames(std::string_view line) {
-    const std::string upper = UpperCase(line);
-    return {MarkedText(upper, '{', '}'), MarkedText(upper, '[', ']')};
+    const NetFields fields = ParseNet(line);
+    return {UpperCase(fields.local), UpperCase(fields.remote)};
 }
 
 std::optional<std::string> TNetConnection::SetResourceType(ResourceType value) {

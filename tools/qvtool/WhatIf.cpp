@@ -1,6 +1,7 @@
 #include "tools/qvtool/WhatIf.h"
 
 #include "interpreter/core/Runner.h"
+#include "interpreter/logic/Calendar.h"
 #include "language/CompiledScript.h"
 #include "language/Text.h"
 
@@ -19,7 +20,6 @@ namespace {
 namespace fs = std::filesystem;
 using namespace qv::interp;
 
-constexpr long long MsPerDay = 24LL * 60 * 60 * 1000;
 constexpr int MenuTimerSlot = TimerCount;
 
 std::string WindowStateText(int showCode) {
@@ -36,46 +36,6 @@ std::string WindowStateText(int showCode) {
     }
 }
 
-// Days since 1970-01-01 of a civil date, and back (proleptic Gregorian).
-long long DaysFromCivil(int y, int m, int d) {
-    y -= m <= 2;
-    const long long era = (y >= 0 ? y : y - 399) / 400;
-    const long long yoe = y - era * 400;
-    const long long doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const long long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
-}
-
-DateTime CivilFromMs(long long ms) {
-    long long days = ms / MsPerDay;
-    long long rest = ms % MsPerDay;
-    if (rest < 0) {
-        rest += MsPerDay;
-        --days;
-    }
-    const long long z = days + 719468;
-    const long long era = (z >= 0 ? z : z - 146096) / 146097;
-    const long long doe = z - era * 146097;
-    const long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const long long mp = (5 * doy + 2) / 153;
-    DateTime t;
-    t.day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-    t.month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    t.year = static_cast<int>(yoe + era * 400 + (t.month <= 2));
-    t.hour = static_cast<int>(rest / 3600000);
-    t.minute = static_cast<int>(rest / 60000 % 60);
-    t.second = static_cast<int>(rest / 1000 % 60);
-    t.millisecond = static_cast<int>(rest % 1000);
-    t.dayOfWeek = static_cast<int>(((days % 7) + 7 + 3) % 7) + 1; // 1970-01-01 was a Thursday
-    return t;
-}
-
-long long MsFromCivil(const DateTime& t) {
-    return DaysFromCivil(t.year, t.month, t.day) * MsPerDay + t.hour * 3600000LL +
-           t.minute * 60000LL + t.second * 1000LL + t.millisecond;
-}
-
 class WhatIfHost final : public TimerPort,
                          public ProgressView,
                          public Dialogs,
@@ -85,7 +45,7 @@ class WhatIfHost final : public TimerPort,
                          public RunObserver {
   public:
     WhatIfHost(const Options& options, std::ostream& out)
-        : options_(options), out_(out), start_(MsFromCivil(options.at)) {}
+        : options_(options), out_(out), start_(logic::MomentMilliseconds(options.at)) {}
 
     std::string Run() {
         Runner runner(Host{*this, *this, *this, *this, *this}, *this);
@@ -182,7 +142,7 @@ class WhatIfHost final : public TimerPort,
     std::string UserName() override { return options_.user; }
     std::string ComputerName() override { return options_.computer; }
     std::string ProgramFolder() override { return {}; }
-    DateTime Now() override { return CivilFromMs(start_ + now_); }
+    DateTime Now() override { return logic::MomentFromMilliseconds(start_ + now_); }
 
     // ApplicationPort
     void Terminate() override { terminated_ = true; }

@@ -1,7 +1,7 @@
 #include "interpreter/core/SendKey.h"
 #include "interpreter/core/Session.h"
 #include "interpreter/core/WindowsList.h"
-#include "interpreter/core/commands/Commands.h"
+#include "interpreter/core/commands/CommandHandlers.h"
 #include "interpreter/logic/CtlWindows.h"
 #include "interpreter/logic/OpsSendKey.h"
 

@@ -1,4 +1,5 @@
 #include "interpreter/logic/CtlWindows.h"
+#include "language/Messages.h"
 
 #include <gtest/gtest.h>
 
@@ -112,7 +113,7 @@ TEST(WaitForWindowPoll, TheWindowOnTheLastTickIsTooLate) {
 TEST(WaitForWindowPoll, TheTimeoutEntryNamesTheCommandAndTitle) {
     WaitForWindowPoll poll("Untitled - Notepad");
     EXPECT_EQ(poll.EntryLineText(), "WAIT FOR WINDOW Untitled - Notepad");
-    EXPECT_EQ(WaitWindowErrorMessage, "Unable to Find Wait Window (207) In Script File : ");
+    EXPECT_EQ(WaitWindowMissingMessage, "Unable to Find Wait Window (207) In Script File : ");
 }
 
 } // namespace

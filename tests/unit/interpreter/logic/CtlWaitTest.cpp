@@ -1,4 +1,5 @@
 #include "interpreter/logic/CtlWait.h"
+#include "language/Messages.h"
 
 #include <gtest/gtest.h>
 
@@ -86,7 +87,7 @@ TEST(WaitLine, ANonNumberStartsNoCountdown) {
         EXPECT_FALSE(plan.replacesStatus);
         EXPECT_EQ(plan.statusAppend, "");
     }
-    EXPECT_EQ(WaitArgumentErrorMessage, "Invalid Command (200) In Script File : ");
+    EXPECT_EQ(InvalidCommandMessage, "Invalid Command (200) In Script File : ");
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 #include "interpreter/core/Session.h"
-#include "interpreter/core/commands/Commands.h"
+#include "interpreter/core/commands/CommandHandlers.h"
 #include "interpreter/logic/CtlLocks.h"
 #include "interpreter/logic/CtlMenu.h"
 
@@ -50,14 +50,14 @@ Dispatched MenuItemCommand(Session& session, const std::string& line, const std:
     if (const std::optional<logic::MenuItemLine> item = logic::ReadMenuItemLine(line))
         menu.DefineItem(*item);
     else
-        session.AddReportedError(logic::MenuArgumentErrorMessage, line);
+        session.AddReportedError(InvalidCommandMessage, line);
     return Dispatched::Done;
 }
 
 Dispatched MenuDefaultCommand(Session& session, const std::string& line, const std::string&) {
     logic::MenuModel& menu = session.menus.Current();
     if (!menu.StartTimeOut(logic::ReadMenuDefaultLine(line))) {
-        session.AddReportedError(logic::MenuArgumentErrorMessage, line);
+        session.AddReportedError(InvalidCommandMessage, line);
         return Dispatched::Done;
     }
     // A new count-down restarts the timer's period.

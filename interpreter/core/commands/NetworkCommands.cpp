@@ -1,5 +1,5 @@
 #include "interpreter/core/Session.h"
-#include "interpreter/core/commands/Commands.h"
+#include "interpreter/core/commands/CommandHandlers.h"
 #include "interpreter/logic/OpsNetwork.h"
 
 namespace qv::interp {

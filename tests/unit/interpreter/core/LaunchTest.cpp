@@ -112,7 +112,7 @@ TEST_F(RunnerTest, LoadAndWaitHoldsTheRunUntilTheBatchDeletesItsMarker) {
     EXPECT_EQ(started.folder, "C:\\TEMP\\");
     EXPECT_EQ(started.showCode, 0);
     EXPECT_TRUE(started.owned);
-    EXPECT_EQ(runner.Controls().Label1, marker);
+    EXPECT_EQ(runner.Controls().WaitMarkerPath, marker);
     EXPECT_EQ(host.status, "Loading File...\rC:\\SETUP\\INSTALL.EXE\r\nWaiting for the program to "
                            "Close...");
     EXPECT_TRUE(host.armed[WaitforClose]);

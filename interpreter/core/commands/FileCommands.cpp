@@ -1,5 +1,6 @@
 #include "interpreter/core/Session.h"
-#include "interpreter/core/commands/Commands.h"
+#include "interpreter/core/commands/CommandHandlers.h"
+#include "interpreter/logic/Calendar.h"
 #include "interpreter/logic/OpsCopy.h"
 #include "interpreter/logic/OpsEntry.h"
 #include "interpreter/logic/OpsFileLines.h"
@@ -14,10 +15,6 @@ namespace {
 // brought up to date at most this often, and always before a question and at the end.
 constexpr long long StatusIntervalMs = 250;
 
-long long MillisecondsOfDay(const DateTime& moment) {
-    return ((moment.hour * 60LL + moment.minute) * 60 + moment.second) * 1000 + moment.millisecond;
-}
-
 // The progress window and the buttons as a copy sees them between files.
 class SessionCopyView final : public logic::CopyView {
   public:
@@ -27,7 +24,7 @@ class SessionCopyView final : public logic::CopyView {
     SessionCopyView& operator=(const SessionCopyView&) = delete;
 
     void ShowStatus(const std::string& text) override {
-        const long long now = MillisecondsOfDay(s_.host.system.Now());
+        const long long now = logic::MillisecondsOfDay(s_.host.system.Now());
         // A clock that went back (midnight) shows at once.
         if (!lastShown_ || now - *lastShown_ >= StatusIntervalMs || now < *lastShown_) {
             s_.SetStatus(text);
@@ -123,7 +120,7 @@ Dispatched CopyCommand(Session& session, const std::string& line, const std::str
 Dispatched RenameCommand(Session& session, const std::string& line, const std::string&) {
     const logic::RenameLine names = logic::ParseRenameLine(line);
     if (!names.hasSeparator || !session.services.MoveOrRename(names.oldName, names.newName))
-        session.AddReportedError(logic::RenameFailedMessage, line);
+        session.AddReportedError(RenameFailedMessage, line);
     else
         session.Note("outcome: renamed");
     return Dispatched::Done;

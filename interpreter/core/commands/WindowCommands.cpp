@@ -1,6 +1,6 @@
 #include "interpreter/core/Session.h"
 #include "interpreter/core/WindowsList.h"
-#include "interpreter/core/commands/Commands.h"
+#include "interpreter/core/commands/CommandHandlers.h"
 #include "interpreter/logic/CtlLocate.h"
 #include "interpreter/logic/CtlWindows.h"
 

@@ -1,6 +1,6 @@
 #include "interpreter/core/Session.h"
 #include "interpreter/core/WindowsList.h"
-#include "interpreter/core/commands/Commands.h"
+#include "interpreter/core/commands/CommandHandlers.h"
 #include "interpreter/logic/CtlWait.h"
 #include "interpreter/logic/CtlWindows.h"
 
@@ -12,7 +12,7 @@ void StartCountdown(Session& session, const std::string& line, const logic::Wait
     session.SetTimerEnabled(TimerId::WaitTimer, false);
     if (!plan.count) {
         // No countdown can start; the run must not be left suspended.
-        session.AddReportedError(logic::WaitArgumentErrorMessage, line);
+        session.AddReportedError(InvalidCommandMessage, line);
         ResumeRunnerAtOnce(session);
         return;
     }
@@ -74,7 +74,7 @@ void WaitForWindowTimer(Session& session) {
     EndWindowWait(session);
     // Recorded whatever ErrorsOn says.
     if (step == logic::WaitForWindowPoll::Step::TimedOut)
-        session.AddErrorEntry(logic::WaitWindowErrorMessage, poll.EntryLineText());
+        session.AddErrorEntry(WaitWindowMissingMessage, poll.EntryLineText());
     session.windowPoll.reset();
 }
 

@@ -1,5 +1,5 @@
 #include "interpreter/core/Session.h"
-#include "interpreter/core/commands/Commands.h"
+#include "interpreter/core/commands/CommandHandlers.h"
 #include "interpreter/logic/OpsLoad.h"
 #include "interpreter/logic/OpsPaths.h"
 #include "interpreter/logic/OpsWaitBatch.h"
@@ -74,7 +74,7 @@ void LaunchFile(Session& session, const logic::LaunchRequest& request) {
         session.host.view.ProcessMessages();
         if (session.ended)
             return;
-        session.controls.Label1 = WriteWaitBatch(session, request.file, request.parameters);
+        session.controls.WaitMarkerPath = WriteWaitBatch(session, request.file, request.parameters);
         session.AppendStatus(std::string(logic::WaitingForCloseText));
         session.SetTimerEnabled(TimerId::WaitforClose, true);
         break;
@@ -135,7 +135,7 @@ Dispatched LoadCommand(Session& session, const std::string& line, const std::str
 }
 
 void WaitforCloseTimer(Session& session) {
-    const std::string& marker = session.controls.Label1;
+    const std::string& marker = session.controls.WaitMarkerPath;
     if (!marker.empty() && session.services.Exists(marker))
         return;
     session.SetTimerEnabled(TimerId::WaitforClose, false);
