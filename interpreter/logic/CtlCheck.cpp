@@ -1,12 +1,11 @@
 #include "interpreter/logic/CtlCheck.h"
 
-#include "language/Messages.h"
-
 #include "interpreter/logic/CtlDate.h"
 #include "interpreter/logic/CtlLocate.h"
 #include "interpreter/logic/CtlMenu.h"
 #include "interpreter/logic/CtlWait.h"
 #include "language/Keywords.h"
+#include "language/Messages.h"
 #include "language/Text.h"
 
 namespace qv::logic {

@@ -1,6 +1,7 @@
 #include "tools/qvtool/WhatIf.h"
 
 #include "interpreter/core/Runner.h"
+#include "interpreter/core/VirtualTimers.h"
 #include "interpreter/logic/Calendar.h"
 #include "language/CompiledScript.h"
 #include "language/Text.h"
@@ -19,8 +20,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace qv::interp;
-
-constexpr int MenuTimerSlot = TimerCount;
 
 std::string WindowStateText(int showCode) {
     switch (showCode) {
@@ -53,26 +52,27 @@ class WhatIfHost final : public TimerPort,
         runner.SetObserver(this);
         runner.FormCreate(options_.script);
         while (!terminated_) {
-            const auto next = NextTimer();
+            const std::optional<VirtualTimers::Due> next = timers_.Next();
             if (!next) {
                 Say("the run would wait here for ever: nothing is left that could resume it");
                 break;
             }
-            now_ = next->second;
-            if (now_ > options_.virtualLimitMs) {
+            if (next->at > options_.virtualLimitMs) {
                 Say("the run would still be waiting after " +
                     std::to_string(options_.virtualLimitMs / 1000) + " seconds");
                 break;
             }
-            Fire(next->first);
+            timers_.Fire(*next, runner);
         }
         FinishLine();
         return report_;
     }
 
     // TimerPort
-    void StartTimer(TimerId id, int intervalMs) override { Arm(static_cast<int>(id), intervalMs); }
-    void StopTimer(TimerId id) override { due_.erase(static_cast<int>(id)); }
+    void StartTimer(TimerId id, int intervalMs) override {
+        timers_.Arm(static_cast<int>(id), intervalMs);
+    }
+    void StopTimer(TimerId id) override { timers_.Disarm(static_cast<int>(id)); }
 
     // ProgressView: only the status text tells anything in a run without a window.
     void SetStatusText(const std::string& text) override { status_ = text; }
@@ -142,7 +142,7 @@ class WhatIfHost final : public TimerPort,
     std::string UserName() override { return options_.user; }
     std::string ComputerName() override { return options_.computer; }
     std::string ProgramFolder() override { return {}; }
-    DateTime Now() override { return logic::MomentFromMilliseconds(start_ + now_); }
+    DateTime Now() override { return logic::MomentFromMilliseconds(start_ + timers_.Now()); }
 
     // ApplicationPort
     void Terminate() override { terminated_ = true; }
@@ -343,8 +343,10 @@ class WhatIfHost final : public TimerPort,
     }
     void RefreshMenu(const logic::MenuModel&) override {}
     void CloseMenu() override {}
-    void StartMenuTimer(int intervalMs) override { Arm(MenuTimerSlot, intervalMs); }
-    void StopMenuTimer() override { due_.erase(MenuTimerSlot); }
+    void StartMenuTimer(int intervalMs) override {
+        timers_.Arm(VirtualTimers::MenuSlot, intervalMs);
+    }
+    void StopMenuTimer() override { timers_.Disarm(VirtualTimers::MenuSlot); }
     WindowPoint ProgressWindowPosition() override { return {}; }
 
     // ReplaceDialogPort: an existing file is replaced, as the first answer would.
@@ -404,28 +406,6 @@ class WhatIfHost final : public TimerPort,
     }
 
   private:
-    void Arm(int slot, int intervalMs) {
-        const int interval = intervalMs < 1 ? 1 : intervalMs;
-        due_[slot] = {interval, now_ + interval};
-    }
-
-    std::optional<std::pair<int, long long>> NextTimer() const {
-        std::optional<std::pair<int, long long>> next;
-        for (const auto& [slot, timer] : due_)
-            if (!next || timer.second < next->second)
-                next = std::make_pair(slot, timer.second);
-        return next;
-    }
-
-    void Fire(int slot) {
-        auto found = due_.find(slot);
-        found->second.second += found->second.first;
-        if (slot == MenuTimerSlot)
-            runner_->TimeOutTimer();
-        else
-            runner_->OnTimer(static_cast<TimerId>(slot));
-    }
-
     void Note(const std::string& note) {
         // A tree copy creates the same folder level more than once; say it once.
         if (std::find(notes_.begin(), notes_.end(), note) == notes_.end())
@@ -456,10 +436,9 @@ class WhatIfHost final : public TimerPort,
     const Options& options_;
     std::ostream& out_;
     const long long start_;
-    long long now_ = 0;
     Runner* runner_ = nullptr;
     bool terminated_ = false;
-    std::map<int, std::pair<int, long long>> due_; // slot: interval, next moment
+    VirtualTimers timers_;
     std::string status_;
     std::string report_;
     std::string shownScript_;

@@ -13,53 +13,45 @@ namespace qv::interp::testing {
 FakeHost::FakeHost() = default;
 
 void FakeHost::Advance(long long ms) {
-    const long long target = now_ + ms;
+    const long long target = timers_.Now() + ms;
     // Enough for hours of 10 ms timers; more means a runaway loop in the runner.
     long long budget = 10'000'000;
     while (!terminated) {
-        int timer = -1;
-        long long at = target + 1;
-        long long order = 0;
-        for (int id = 0; id <= MenuTimerSlot; ++id) {
-            if (!armed[id])
-                continue;
-            if (due_[id] < at || (due_[id] == at && dueOrder_[id] < order)) {
-                at = due_[id];
-                order = dueOrder_[id];
-                timer = id;
-            }
-        }
+        std::optional<VirtualTimers::Due> timer = timers_.Next();
+        if (timer && !runner_)
+            timer.reset();
+        const Scheduled* first = nullptr;
         std::size_t event = scheduled_.size();
         for (std::size_t i = 0; i < scheduled_.size(); ++i) {
             const Scheduled& s = scheduled_[i];
-            if (s.at < at || (s.at == at && s.order < order)) {
-                at = s.at;
-                order = s.order;
+            if (!first || s.at < first->at || (s.at == first->at && s.order < first->order)) {
+                first = &s;
                 event = i;
             }
         }
+        if (first && timer &&
+            (timer->at < first->at || (timer->at == first->at && timer->order < first->order)))
+            event = scheduled_.size();
+        const long long at = event < scheduled_.size() ? scheduled_[event].at
+                             : timer                   ? timer->at
+                                                       : target + 1;
         if (at > target)
             break;
         if (--budget == 0) {
-            ADD_FAILURE() << "runaway timers at " << now_ << " ms";
+            ADD_FAILURE() << "runaway timers at " << timers_.Now() << " ms";
             return;
         }
-        now_ = at;
         if (event < scheduled_.size()) {
+            timers_.SetNow(at);
             std::function<void()> action = std::move(scheduled_[event].action);
             scheduled_.erase(scheduled_.begin() + static_cast<std::ptrdiff_t>(event));
             action();
             continue;
         }
-        due_[timer] = now_ + armedInterval[timer];
-        dueOrder_[timer] = ++order_;
-        if (runner_ && timer == MenuTimerSlot)
-            runner_->TimeOutTimer();
-        else if (runner_)
-            runner_->OnTimer(static_cast<TimerId>(timer));
+        timers_.Fire(*timer, *runner_);
     }
     if (!terminated)
-        now_ = std::max(now_, target);
+        timers_.SetNow(std::max(timers_.Now(), target));
 }
 
 void FakeHost::SetCopyLayout(bool copying) {
@@ -83,9 +75,9 @@ bool FakeHost::RunUntilEnded(long long limitMs) {
 }
 
 bool FakeHost::AdvanceUntil(const std::function<bool()>& condition, long long limitMs) {
-    const long long end = now_ + limitMs;
+    const long long end = timers_.Now() + limitMs;
     while (!condition()) {
-        if (now_ >= end || terminated)
+        if (timers_.Now() >= end || terminated)
             return condition();
         Advance(10);
     }
@@ -93,7 +85,7 @@ bool FakeHost::AdvanceUntil(const std::function<bool()>& condition, long long li
 }
 
 void FakeHost::At(long long at, std::function<void()> action) {
-    scheduled_.push_back({at, ++order_, std::move(action)});
+    scheduled_.push_back({at, timers_.NextOrder(), std::move(action)});
 }
 
 std::string FakeHost::Key(const std::string& path) {
@@ -111,29 +103,22 @@ void FakeHost::AddFile(const std::string& path, std::string bytes) {
 
 void FakeHost::StartTimer(TimerId id, int intervalMs) {
     Touch();
-    Arm(static_cast<int>(id), intervalMs);
-}
-
-void FakeHost::Arm(int slot, int intervalMs) {
-    armed[slot] = true;
-    armedInterval[slot] = intervalMs;
-    due_[slot] = now_ + intervalMs;
-    dueOrder_[slot] = ++order_;
+    timers_.Arm(static_cast<int>(id), intervalMs);
 }
 
 void FakeHost::ArmMenuTimer(int intervalMs) {
     Touch();
-    Arm(MenuTimerSlot, intervalMs);
+    timers_.Arm(MenuTimerSlot, intervalMs);
 }
 
 void FakeHost::DisarmMenuTimer() {
     Touch();
-    armed[MenuTimerSlot] = false;
+    timers_.Disarm(MenuTimerSlot);
 }
 
 void FakeHost::StopTimer(TimerId id) {
     Touch();
-    armed[static_cast<int>(id)] = false;
+    timers_.Disarm(static_cast<int>(id));
 }
 
 void FakeHost::SetStatusText(const std::string& text) {
@@ -201,7 +186,7 @@ void FakeHost::SetTrayIcon(bool active) {
 int FakeHost::ShowMessageBox(const std::string& text, const std::string& boxTitle,
                              std::uint32_t flags) {
     Touch();
-    messageBoxes.push_back({text, boxTitle, flags, now_});
+    messageBoxes.push_back({text, boxTitle, flags, timers_.Now()});
     if (onMessageBox)
         onMessageBox();
     if (messageBoxAnswers.empty()) {
@@ -248,7 +233,7 @@ bool FakeHost::ReadFileBytes(const std::string& path, std::string& bytes) {
 DateTime FakeHost::Now() {
     Touch();
     DateTime moment = today;
-    moment.millisecond = static_cast<int>(now_ % 1000);
+    moment.millisecond = static_cast<int>(timers_.Now() % 1000);
     return moment;
 }
 

@@ -3,6 +3,7 @@
 // the test advances the clock, dialogs answer from queues, files live in memory.
 #include "interpreter/core/Host.h"
 #include "interpreter/core/Runner.h"
+#include "interpreter/core/VirtualTimers.h"
 
 #include <array>
 #include <deque>
@@ -34,7 +35,7 @@ class FakeHost : public TimerPort,
     void Attach(Runner& runner) { runner_ = &runner; }
 
     // The virtual clock, in ms since start.
-    long long Clock() const { return now_; }
+    long long Clock() const { return timers_.Now(); }
     // Runs every timer period and scheduled action due up to Clock() + ms, in time order.
     void Advance(long long ms);
     // Advances in small steps until the application has ended or `limitMs` have passed;
@@ -77,9 +78,12 @@ class FakeHost : public TimerPort,
     std::map<Button, bool> buttonEnabled;
     std::map<Button, std::string> buttonCaption;
     // The five timers, then the menu window's TimeOutTimer.
-    static constexpr int MenuTimerSlot = TimerCount;
-    std::array<bool, TimerCount + 1> armed{};
-    std::array<int, TimerCount + 1> armedInterval{};
+    static constexpr int MenuTimerSlot = VirtualTimers::MenuSlot;
+    struct ArmedSlots {
+        const VirtualTimers* timers;
+        bool operator[](int slot) const { return timers->Armed(slot); }
+    };
+    const ArmedSlots armed{&timers_};
     void ArmMenuTimer(int intervalMs);
     void DisarmMenuTimer();
     int callsAfterTerminate = 0;
@@ -148,11 +152,7 @@ class FakeHost : public TimerPort,
     static std::string Key(const std::string& path);
 
     Runner* runner_ = nullptr;
-    long long now_ = 0;
-    long long order_ = 0;
-    void Arm(int slot, int intervalMs);
-    std::array<long long, TimerCount + 1> due_{};
-    std::array<long long, TimerCount + 1> dueOrder_{};
+    VirtualTimers timers_;
     std::vector<Scheduled> scheduled_;
     std::map<std::string, std::string> files_;
 };
