@@ -14,8 +14,6 @@ namespace qv::interp {
 
 namespace {
 
-constexpr std::uint32_t MbYesNoCancelQuestionSystemModal = 0x1023;
-
 int ParseLineNumber(const std::string& text) {
     int value = 1;
     std::from_chars(text.data(), text.data() + text.size(), value);
@@ -93,7 +91,7 @@ bool RunnerSteps::RunPromptedLine(const std::string& line) {
     }
     const int answer =
         s_.host.dialogs.ShowMessageBox("Are you sure you wish to Execute\r" + line,
-                                       std::string(AppTitle), MbYesNoCancelQuestionSystemModal);
+                                       std::string(AppTitle), MessageBoxKind::ConfirmLine);
     if (s_.ended)
         return false;
     if (answer == IdYes) {
@@ -155,9 +153,9 @@ void RunnerSteps::CountDownTimerTick() {
 
 Runner::Runner(Host host)
     : nullServices_(std::make_unique<NullServices>()),
-      session_(std::make_unique<Session>(host, *nullServices_)) {}
+      session_(std::make_unique<Session>(host, ServicesOf(*nullServices_))) {}
 
-Runner::Runner(Host host, Services& services)
+Runner::Runner(Host host, Services services)
     : session_(std::make_unique<Session>(host, services)) {}
 
 Runner::~Runner() = default;

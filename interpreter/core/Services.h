@@ -2,8 +2,9 @@
 // The ports the command families need beyond Host.h: windows of other programs, key events,
 // files, program starts, network connections, the clock and the other system settings, and the
 // menu and replace dialogs. As with Host, the core decides and a host only carries out; every
-// call is made on the one window thread. A host that has none of these passes nothing to
-// Runner and gets NullServices, whose calls do nothing and report failure.
+// call is made on the one window thread. The ports reach Runner as a struct of references
+// (Services); a host that has none of these passes nothing and gets NullServices, whose calls
+// do nothing and report failure.
 #include "interpreter/logic/CtlDate.h"
 #include "interpreter/logic/CtlMenu.h"
 #include "interpreter/logic/OpsCopy.h"
@@ -174,21 +175,38 @@ class IdlePort {
     virtual void WaitForMessage() = 0;
 };
 
-// Everything above in one object; each port stays a separate interface.
-class Services : public WindowListPort,
-                 public KeyboardPort,
-                 public FilePort,
-                 public ProgramPort,
-                 public IniPort,
-                 public NetworkPort,
-                 public SystemSettingsPort,
-                 public MenuDialogPort,
-                 public ReplaceDialogPort,
-                 public IdlePort {};
+// The ports the command families use, each its own small interface; all must outlive the
+// runner.
+struct Services {
+    WindowListPort& windows;
+    KeyboardPort& keyboard;
+    FilePort& files;
+    ProgramPort& programs;
+    IniPort& ini;
+    NetworkPort& network;
+    SystemSettingsPort& settings;
+    MenuDialogPort& menus;
+    ReplaceDialogPort& replace;
+    IdlePort& idle;
+};
+
+// The ports of one object that implements all of them (a fake, a null or a what-if host).
+template <class AllPorts> Services ServicesOf(AllPorts& all) {
+    return Services{all, all, all, all, all, all, all, all, all, all};
+}
 
 // Does nothing and reports failure everywhere, so a host without these ports never hangs:
 // no windows are found, no file exists, dialogs answer as if cancelled.
-class NullServices final : public Services {
+class NullServices final : public WindowListPort,
+                           public KeyboardPort,
+                           public FilePort,
+                           public ProgramPort,
+                           public IniPort,
+                           public NetworkPort,
+                           public SystemSettingsPort,
+                           public MenuDialogPort,
+                           public ReplaceDialogPort,
+                           public IdlePort {
   public:
     // ERROR_NO_NETWORK.
     static constexpr std::uint32_t NoNetworkCode = 1222;

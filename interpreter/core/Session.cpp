@@ -8,13 +8,9 @@
 
 namespace qv::interp {
 
-namespace {
+namespace {} // namespace
 
-constexpr std::uint32_t MbIconError = 0x10;
-
-} // namespace
-
-Session::Session(Host h, Services& s) : host(h), services(s) {
+Session::Session(Host h, Services s) : host(h), services(s) {
     Timer(TimerId::WaitTimer).Interval = WaitTimerDesignInterval;
     Timer(TimerId::Digits).Interval = 100;
     Timer(TimerId::Digits).Counter = DigitsStartCounter;
@@ -54,9 +50,9 @@ void Session::SetMenuTimerEnabled(bool enabled) {
         return;
     menuTimerOn = enabled;
     if (enabled)
-        services.StartMenuTimer(logic::MenuTimeOutIntervalMs);
+        services.menus.StartMenuTimer(logic::MenuTimeOutIntervalMs);
     else
-        services.StopMenuTimer();
+        services.menus.StopMenuTimer();
 }
 
 void Session::SetStatus(const std::string& text) {
@@ -155,9 +151,9 @@ void Session::AppendReport(std::string_view entries) {
         observer->ErrorEntry(std::string(entries));
 }
 
-void Session::Note(const std::string& note) {
+void Session::Note(NoteKind kind, const std::string& text) {
     if (observer)
-        observer->LineNote(note);
+        observer->LineNote(kind, text);
 }
 
 void Session::AddReportedError(std::string_view message, std::string_view lineText) {
@@ -183,7 +179,7 @@ bool Session::LoadCompiledScript(const std::string& path) {
     if (result.status == ReadResult::Status::NewerVersion) {
         StopAllTimers();
         host.dialogs.ShowMessageBox(std::string(NewerVersionMessage), std::string(AppTitle),
-                                    MbIconError);
+                                    MessageBoxKind::NewerVersion);
     }
     EndApplication();
     return false;

@@ -29,10 +29,10 @@ inline constexpr std::string_view ResumeCaption = "&Resume";
 
 class Session {
   public:
-    Session(Host host, Services& services);
+    Session(Host host, Services services);
 
     Host host;
-    Services& services;
+    Services services;
     RunState state;
     StartupState startup;
     ControlState controls;
@@ -75,7 +75,7 @@ class Session {
     // Appends finished entries to the report (the commands that format their own).
     void AppendReport(std::string_view entries);
     // Tells the observer, if any, what the current command did.
-    void Note(const std::string& note);
+    void Note(NoteKind kind, const std::string& text);
     // The same, only while ErrorsOn.
     void AddReportedError(std::string_view message, std::string_view lineText);
 

@@ -11,8 +11,6 @@ namespace qv::interp {
 
 namespace {
 
-constexpr std::uint32_t MbStopSystemModal = 0x1010;
-
 std::string LocateHideTest() {
     return std::string(KeywordText(Keyword::Locate)) + "HIDE";
 }
@@ -76,7 +74,8 @@ void FormCreate(Session& session, const std::optional<std::string>& commandLineP
         if (!system.FileExists(*commandLinePath)) {
             session.SetTimerEnabled(TimerId::WaitTimer, false);
             session.host.dialogs.ShowMessageBox("The Script you tried to run doesn't Exist",
-                                                std::string(AppTitle), MbStopSystemModal);
+                                                std::string(AppTitle),
+                                                MessageBoxKind::MissingScript);
             session.EndApplication();
             return;
         }

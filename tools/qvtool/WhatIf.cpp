@@ -3,6 +3,7 @@
 #include "interpreter/core/Runner.h"
 #include "interpreter/core/VirtualTimers.h"
 #include "interpreter/logic/Calendar.h"
+#include "interpreter/logic/CtlShutdown.h"
 #include "language/CompiledScript.h"
 #include "language/Text.h"
 
@@ -40,14 +41,23 @@ class WhatIfHost final : public TimerPort,
                          public Dialogs,
                          public SystemPort,
                          public ApplicationPort,
-                         public Services,
+                         public WindowListPort,
+                         public KeyboardPort,
+                         public FilePort,
+                         public ProgramPort,
+                         public IniPort,
+                         public NetworkPort,
+                         public SystemSettingsPort,
+                         public MenuDialogPort,
+                         public ReplaceDialogPort,
+                         public IdlePort,
                          public RunObserver {
   public:
     WhatIfHost(const Options& options, std::ostream& out)
         : options_(options), out_(out), start_(logic::MomentMilliseconds(options.at)) {}
 
     std::string Run() {
-        Runner runner(Host{*this, *this, *this, *this, *this}, *this);
+        Runner runner(Host{*this, *this, *this, *this, *this}, ServicesOf(*this));
         runner_ = &runner;
         runner.SetObserver(this);
         runner.FormCreate(options_.script);
@@ -98,10 +108,10 @@ class WhatIfHost final : public TimerPort,
     void ProcessMessages() override {}
 
     // Dialogs
-    int ShowMessageBox(const std::string& text, const std::string&, std::uint32_t flags) override {
+    int ShowMessageBox(const std::string& text, const std::string&, MessageBoxKind kind) override {
         const std::size_t lineEnd = text.find_first_of("\r\n");
         const std::string first = text.substr(0, lineEnd);
-        if ((flags & 0xF) != 3) { // not the prompt's Yes, No and Cancel
+        if (kind != MessageBoxKind::ConfirmLine) {
             Note("would show \"" + first + "\"");
             return IdOk;
         }
@@ -319,11 +329,10 @@ class WhatIfHost final : public TimerPort,
     }
     bool EnablePrivilege(const std::string&) override { return true; }
     bool ExitWindowsWith(unsigned flags) override {
-        const unsigned action = flags & 0xF;
-        Note(action == 0   ? "would log the user off"
-             : action == 2 ? "would restart the computer"
-             : action == 1 ? "would shut the computer down"
-                           : "would end the session");
+        Note(flags == logic::EwxLogoff     ? "would log the user off"
+             : flags == logic::EwxReboot   ? "would restart the computer"
+             : flags == logic::EwxShutdown ? "would shut the computer down"
+                                           : "would end the session");
         return true;
     }
     bool SetEnvironmentValue(const std::string& name, const std::string& value) override {
@@ -377,11 +386,11 @@ class WhatIfHost final : public TimerPort,
         }
     }
     // The core says what a command does; here it only would.
-    void LineNote(const std::string& note) override {
+    void LineNote(NoteKind kind, const std::string& text) override {
         // What a command achieved is the run log's; here the services' own notes say it.
-        if (StartsWith(note, "outcome: "))
+        if (kind == NoteKind::Outcome)
             return;
-        Note(StartsWith(note, "skipped") ? note : "would " + note);
+        Note(kind == NoteKind::Intent ? "would " + text : NoteText(kind, text));
     }
     void LineFinished() override {
         if (keyEvents_ > 0)

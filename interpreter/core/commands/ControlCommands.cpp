@@ -49,8 +49,8 @@ void ExitWindows(Session& session, Keyword keyword) {
     // Shutting down and restarting fail on every current Windows unless the caller has enabled
     // the privilege it holds.
     if (request->flags == logic::EwxShutdown || request->flags == logic::EwxReboot)
-        session.services.EnablePrivilege(ShutdownPrivilege);
-    session.services.ExitWindowsWith(request->flags);
+        session.services.settings.EnablePrivilege(ShutdownPrivilege);
+    session.services.settings.ExitWindowsWith(request->flags);
     session.state.StopRequested = true;
 }
 
@@ -89,17 +89,17 @@ Dispatched DesktopCommand(Session& session, const std::string& line, const std::
     ShowDesktopIcon(session);
     session.SetStatus(request.statusText);
     if (!request.random) {
-        session.services.SetWallpaper(request.path);
+        session.services.settings.SetWallpaper(request.path);
         return Dispatched::Done;
     }
     std::vector<std::string> names;
     for (const logic::FolderEntry& entry :
-         session.services.ListMatching(logic::WithTrailingBackslash(request.folder), "*.bmp"))
+         session.services.files.ListMatching(logic::WithTrailingBackslash(request.folder), "*.bmp"))
         if (!entry.isFolder)
             names.push_back(entry.name);
     const std::optional<std::string> chosen =
         logic::ChooseRandomWallpaper(request.folder, names, [&session](int count) {
-            return session.services.RandomBelow(count);
+            return session.services.settings.RandomBelow(count);
         });
     // A folder without bitmaps leaves the wallpaper as it is.
     if (!chosen)
@@ -108,7 +108,7 @@ Dispatched DesktopCommand(Session& session, const std::string& line, const std::
     session.host.view.ProcessMessages();
     if (session.ended)
         return Dispatched::Done;
-    session.services.SetWallpaper(*chosen);
+    session.services.settings.SetWallpaper(*chosen);
     return Dispatched::Done;
 }
 
@@ -135,15 +135,16 @@ Dispatched ShutdownCommand(Session& session, const std::string&, const std::stri
 // An argument that is not a date changes nothing; it is reported like any line the interpreter
 // cannot carry out, so the run goes on.
 Dispatched DateCommand(Session& session, const std::string& line, const std::string&) {
-    Services& services = session.services;
-    const std::optional<logic::DateAndTime> universal = logic::DateLineSystemTime(
-        line, services.ShortDateFormat(), ToLogic(session.startup.StartMoment), services);
+    const Services& services = session.services;
+    const std::optional<logic::DateAndTime> universal =
+        logic::DateLineSystemTime(line, services.settings.ShortDateFormat(),
+                                  ToLogic(session.startup.StartMoment), services.settings);
     if (!universal) {
         session.AddReportedError(InvalidCommandMessage, line);
         return Dispatched::Done;
     }
-    services.EnablePrivilege(SystemTimePrivilege);
-    services.SetSystemTime(*universal);
+    services.settings.EnablePrivilege(SystemTimePrivilege);
+    services.settings.SetSystemTime(*universal);
     return Dispatched::Done;
 }
 
@@ -151,7 +152,7 @@ Dispatched SetCommand(Session& session, const std::string& line, const std::stri
     const logic::SetRequest request = logic::ReadSetLine(line);
     session.host.view.ShowCommandIcon({CommandIcon::Source::Application, {}, 0});
     session.SetStatus(request.statusText);
-    session.services.SetEnvironmentValue(request.name, request.value);
+    session.services.settings.SetEnvironmentValue(request.name, request.value);
     return Dispatched::Done;
 }
 

@@ -55,7 +55,7 @@ class SessionCopyView final : public logic::CopyView {
             Flush();
             SetCopyLayout(false);
             while (state.Paused && !s_.ended && !state.StopRequested && !state.SkipRequested) {
-                s_.services.WaitForMessage();
+                s_.services.idle.WaitForMessage();
                 s_.host.view.ProcessMessages();
             }
             SetCopyLayout(true);
@@ -67,7 +67,7 @@ class SessionCopyView final : public logic::CopyView {
         if (s_.ended)
             return logic::ReplaceAnswer::Cancel;
         Flush();
-        return s_.services.AskReplace(question);
+        return s_.services.replace.AskReplace(question);
     }
 
   private:
@@ -104,14 +104,14 @@ logic::EntrySource EntryFor(const Session& session, const std::string& line) {
 Dispatched CopyCommand(Session& session, const std::string& line, const std::string&) {
     session.state.SkipRequested = false;
     SessionCopyView view(session);
-    const logic::CopyOutcome outcome =
-        logic::RunCopy(logic::ParseCopyLine(line), session.services, view, EntryFor(session, line));
-    session.Note("outcome: " + std::to_string(outcome.copied) + " copied, " +
-                 std::to_string(outcome.skipped) + " skipped, " + std::to_string(outcome.failed) +
-                 " failed" +
-                 (outcome.cancelled ? "; cancelled"
-                  : outcome.stopped ? "; stopped"
-                                    : ""));
+    const logic::CopyOutcome outcome = logic::RunCopy(
+        logic::ParseCopyLine(line), session.services.files, view, EntryFor(session, line));
+    session.Note(NoteKind::Outcome, std::to_string(outcome.copied) + " copied, " +
+                                        std::to_string(outcome.skipped) + " skipped, " +
+                                        std::to_string(outcome.failed) + " failed" +
+                                        (outcome.cancelled ? "; cancelled"
+                                         : outcome.stopped ? "; stopped"
+                                                           : ""));
     if (session.state.ErrorsOn)
         session.AppendReport(outcome.report);
     return Dispatched::Done;
@@ -119,10 +119,10 @@ Dispatched CopyCommand(Session& session, const std::string& line, const std::str
 
 Dispatched RenameCommand(Session& session, const std::string& line, const std::string&) {
     const logic::RenameLine names = logic::ParseRenameLine(line);
-    if (!names.hasSeparator || !session.services.MoveOrRename(names.oldName, names.newName))
+    if (!names.hasSeparator || !session.services.files.MoveOrRename(names.oldName, names.newName))
         session.AddReportedError(RenameFailedMessage, line);
     else
-        session.Note("outcome: renamed");
+        session.Note(NoteKind::Outcome, "renamed");
     return Dispatched::Done;
 }
 
@@ -135,8 +135,8 @@ Dispatched DelCommand(Session& session, const std::string& line, const std::stri
         return Dispatched::Done;
     const std::string pathList = logic::ShellPathList(paths);
     if (pathList.size() > 1) {
-        session.services.RecycleDelete(pathList);
-        session.Note("outcome: handed to the Recycle Bin");
+        session.services.files.RecycleDelete(pathList);
+        session.Note(NoteKind::Outcome, "handed to the Recycle Bin");
     }
     return Dispatched::Done;
 }

@@ -41,15 +41,15 @@ TSendKey::Result TSendKey::Send(const std::string& keyText) {
 // No matching window: nothing happens and nothing is recorded.
 Dispatched SendKeysCommand(Session& session, const std::string& line, const std::string&) {
     const logic::SendKeysLine request = logic::ParseSendKeysLine(line);
-    TWindowsList list(session.services);
+    TWindowsList list(session.services.windows);
     list.Refresh();
     const std::optional<std::size_t> found =
         logic::FirstMatchingWindow(list.WindowList, request.caption);
     if (!found) {
-        session.Note("skipped: no window titled like " + request.caption);
+        session.Note(NoteKind::Skipped, "no window titled like " + request.caption);
         return Dispatched::Done;
     }
-    TSendKey sender(session.services, session.services);
+    TSendKey sender(session.services.keyboard, session.services.windows);
     const TSendKey::Result result = sender.SendKeysTo(request.keys, list.Handles(*found));
     if (session.ended)
         return Dispatched::Done;

@@ -31,7 +31,7 @@ class IniRunOnceStore final : public logic::RunOnceStore {
 };
 
 CommandIcon FileIcon(Session& session, const std::string& path) {
-    if (!path.empty() && session.services.Exists(path))
+    if (!path.empty() && session.services.files.Exists(path))
         return {CommandIcon::Source::Associated, path, 0};
     return {CommandIcon::Source::FileIndex, std::string(logic::MissingFileIconFile),
             logic::MissingFileIconIndex};
@@ -41,7 +41,7 @@ CommandIcon FileIcon(Session& session, const std::string& path) {
 // the target all the same.
 void ShowShortcutIcon(Session& session, const std::string& path) {
     std::string iconFile;
-    if (const std::optional<ShortcutInfo> shortcut = session.services.ReadShortcut(path)) {
+    if (const std::optional<ShortcutInfo> shortcut = session.services.programs.ReadShortcut(path)) {
         iconFile = shortcut->iconLocation;
         if (iconFile.empty())
             iconFile = shortcut->target;
@@ -53,7 +53,7 @@ void ShowShortcutIcon(Session& session, const std::string& path) {
 // starts it hidden; returns the marker path (empty when no temporary name was free).
 std::string WriteWaitBatch(Session& session, const std::string& file,
                            const std::string& parameters) {
-    FilePort& files = session.services;
+    FilePort& files = session.services.files;
     const std::string marker =
         logic::MakeTempFileName("", files.TempFolder(), files.TempNameSeed(),
                                 [&files](const std::string& path) { return files.Exists(path); });
@@ -63,7 +63,8 @@ std::string WriteWaitBatch(Session& session, const std::string& file,
     const std::string text = logic::WaitBatchText(file, parameters, marker);
     files.WriteFileBytes(batch, text);
     files.WriteFileBytes(marker, text);
-    session.services.ShellOpen(batch, "", logic::ExtractFilePath(batch), HiddenShowCode, true);
+    session.services.programs.ShellOpen(batch, "", logic::ExtractFilePath(batch), HiddenShowCode,
+                                        true);
     return marker;
 }
 
@@ -80,17 +81,19 @@ void LaunchFile(Session& session, const logic::LaunchRequest& request) {
         break;
     case logic::LaunchRoute::ProgramStart:
         // The run takes no notice of a failed start; only the run log tells of it.
-        session.Note(session.services.StartProgram(
+        session.Note(NoteKind::Outcome,
+                     session.services.programs.StartProgram(
                          logic::ProgramCommandLine(request.file, request.parameters),
                          logic::ExtractFilePath(request.file), request.showCode)
-                         ? "outcome: started"
-                         : "outcome: the program could not be started");
+                         ? "started"
+                         : "the program could not be started");
         break;
     case logic::LaunchRoute::Shell:
-        session.Note(session.services.ShellOpen(request.file, request.parameters, request.folder,
-                                                request.showCode, false)
-                         ? "outcome: opened"
-                         : "outcome: the shell could not open it");
+        session.Note(NoteKind::Outcome,
+                     session.services.programs.ShellOpen(request.file, request.parameters,
+                                                         request.folder, request.showCode, false)
+                         ? "opened"
+                         : "the shell could not open it");
         break;
     }
 }
@@ -108,19 +111,19 @@ Dispatched RunCommand(Session& session, const std::string& line, const std::stri
     state.ScriptStack.push_back(state.CurrentScript);
     state.LineStack.push_back(std::to_string(state.NextLine));
     state.CurrentScript = path;
-    session.Note("run " + path + ", then return");
+    session.Note(NoteKind::Intent, "run " + path + ", then return");
     session.LoadCompiledScript(path);
     return Dispatched::Done;
 }
 
 Dispatched LoadCommand(Session& session, const std::string& line, const std::string&) {
     const logic::LoadLine load = logic::ParseLoadLine(line);
-    IniRunOnceStore store(session.services);
+    IniRunOnceStore store(session.services.ini);
     const logic::LoadDecision decision = logic::DecideLoad(load, session.host.system.Now(), store);
     if (decision.resumeRunner)
         session.SetTimerEnabled(TimerId::WaitTimer, true);
     if (!decision.start) {
-        session.Note("skipped: " + decision.skipReason);
+        session.Note(NoteKind::Skipped, decision.skipReason);
         return Dispatched::Done;
     }
     if (logic::IsShortcutPath(load.path))
@@ -136,13 +139,13 @@ Dispatched LoadCommand(Session& session, const std::string& line, const std::str
 
 void WaitforCloseTimer(Session& session) {
     const std::string& marker = session.controls.WaitMarkerPath;
-    if (!marker.empty() && session.services.Exists(marker))
+    if (!marker.empty() && session.services.files.Exists(marker))
         return;
     session.SetTimerEnabled(TimerId::WaitforClose, false);
     session.SetTimerEnabled(TimerId::CountDownTimer, true);
     session.SetTimerEnabled(TimerId::Digits, true);
     if (!marker.empty())
-        session.services.DeleteOneFile(logic::WaitBatchPath(marker));
+        session.services.files.DeleteOneFile(logic::WaitBatchPath(marker));
 }
 
 } // namespace qv::interp

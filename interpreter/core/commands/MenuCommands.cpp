@@ -74,12 +74,12 @@ Dispatched MenuShowCommand(Session& session, const std::string&, const std::stri
         return Dispatched::Done;
     }
     ProgressView& view = session.host.view;
-    const WindowPoint place = session.services.ProgressWindowPosition();
+    const WindowPoint place = session.services.menus.ProgressWindowPosition();
     view.MoveTo(place.left - MenuAsideOffset, place.top);
     const bool quitHidden = QuitHidden(session);
     // Without "&Quit Script" and with the close box refused, the menu can only end with OK.
     const bool ok =
-        session.services.ShowMenu(menu, quitHidden, session.state.PromptMode) || quitHidden;
+        session.services.menus.ShowMenu(menu, quitHidden, session.state.PromptMode) || quitHidden;
     if (session.ended)
         return Dispatched::Done;
     session.SetMenuTimerEnabled(false);
@@ -99,11 +99,11 @@ void MenuTimeOutTimer(Session& session) {
     }
     logic::MenuModel& menu = session.menus.Current();
     const bool closeShownMenu = menu.Tick();
-    session.services.RefreshMenu(menu);
+    session.services.menus.RefreshMenu(menu);
     if (!menu.TimerRunning())
         session.SetMenuTimerEnabled(false);
     if (closeShownMenu)
-        session.services.CloseMenu();
+        session.services.menus.CloseMenu();
 }
 
 } // namespace qv::interp

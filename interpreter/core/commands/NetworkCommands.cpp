@@ -10,11 +10,11 @@ void RunNet(Session& session, logic::NetCommand command, const std::string& line
     session.host.view.ShowCommandIcon(
         {CommandIcon::Source::NetworkPicture, {}, logic::NetCommandImage(command)});
     const logic::NetCommandOutcome outcome =
-        logic::RunNetCommand(command, line, session.services,
+        logic::RunNetCommand(command, line, session.services.network,
                              [&session](const std::string& text) { session.SetStatus(text); },
                              {session.state.CurrentScript, session.state.NextLine, line});
     if (!outcome.connected)
-        session.Note("failed: " + outcome.failure);
+        session.Note(NoteKind::Failed, outcome.failure);
     if (session.state.ErrorsOn)
         session.AppendReport(outcome.report);
 }

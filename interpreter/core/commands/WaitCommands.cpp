@@ -51,7 +51,7 @@ Dispatched WaitForWindowCommand(Session& session, const std::string& line, const
     session.SetTimerEnabled(TimerId::Digits, false);
     session.SetTimerEnabled(TimerId::CountDownTimer, false);
     session.controls.CheckWind = title;
-    session.Note("wait up to 12 seconds for a window titled like " + title);
+    session.Note(NoteKind::Intent, "wait up to 12 seconds for a window titled like " + title);
     session.windowPoll.emplace(title);
     session.SetTimerEnabled(TimerId::WaitForWindow, true);
     return Dispatched::Done;
@@ -64,7 +64,7 @@ void WaitForWindowTimer(Session& session) {
     }
     logic::WaitForWindowPoll& poll = *session.windowPoll;
     const logic::WaitForWindowPoll::Step step = poll.Tick([&session] {
-        TWindowsList list(session.services);
+        TWindowsList list(session.services.windows);
         list.RefreshVisible();
         return list.WindowList;
     });

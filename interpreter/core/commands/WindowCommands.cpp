@@ -15,14 +15,14 @@ void PostToFirstMatch(Session& session, const std::string& line) {
     const std::optional<logic::WindowCommand> command = logic::ReadWindowCommand(line);
     if (!command)
         return;
-    TWindowsList list(session.services);
+    TWindowsList list(session.services.windows);
     list.Refresh();
     const std::optional<std::size_t> found =
         logic::FirstMatchingWindow(list.WindowList, command->title);
     if (found)
-        session.services.PostSysCommand(list.Handles(*found), command->sysCommand);
+        session.services.windows.PostSysCommand(list.Handles(*found), command->sysCommand);
     else
-        session.Note("skipped: no window titled like " + command->title);
+        session.Note(NoteKind::Skipped, "no window titled like " + command->title);
 }
 
 void Place(Session& session, logic::Placement placement) {

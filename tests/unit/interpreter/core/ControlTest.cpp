@@ -154,7 +154,7 @@ TEST_F(RunnerTest, ShutdownAndLogOffCallTheSystemThenNoFurtherLineRuns) {
         SCOPED_TRACE(c.line);
         FakeHost h;
         FakeServices s(h);
-        Runner r(h.Ports(), s);
+        Runner r(h.Ports(), s.Ports());
         h.Attach(r);
         h.AddScript(CommonPath, {c.line, "BOGUS"});
         // A computer script that must not be looked for once the run has stopped.

@@ -184,9 +184,9 @@ void FakeHost::SetTrayIcon(bool active) {
 }
 
 int FakeHost::ShowMessageBox(const std::string& text, const std::string& boxTitle,
-                             std::uint32_t flags) {
+                             MessageBoxKind kind) {
     Touch();
-    messageBoxes.push_back({text, boxTitle, flags, timers_.Now()});
+    messageBoxes.push_back({text, boxTitle, static_cast<std::uint32_t>(kind), timers_.Now()});
     if (onMessageBox)
         onMessageBox();
     if (messageBoxAnswers.empty()) {

@@ -124,7 +124,7 @@ class FakeHost : public TimerPort,
     void ProcessMessages() override;
     // Dialogs
     int ShowMessageBox(const std::string& text, const std::string& title,
-                       std::uint32_t flags) override;
+                       MessageBoxKind kind) override;
     void ShowErrorLog(const std::string& text) override;
     std::optional<std::vector<bool>>
     PromptPendingCommands(const std::vector<std::string>& entries) override;

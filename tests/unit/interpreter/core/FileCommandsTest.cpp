@@ -56,7 +56,7 @@ TEST_F(FilesTest, SwitchCombinationsDecideFileByFile) {
         SCOPED_TRACE(c.line);
         FakeHost h;
         FakeServices s(h);
-        Runner r(h.Ports(), s);
+        Runner r(h.Ports(), s.Ports());
         h.Attach(r);
         s.AddFile("C:\\SRC\\a.txt", "new a", 5);
         s.AddFile("C:\\SRC\\sub\\b.txt", "new b", 5);

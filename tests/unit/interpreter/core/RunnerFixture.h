@@ -16,7 +16,7 @@ inline constexpr const char* ErrorLogHeading =
 
 class RunnerTest : public ::testing::Test {
   protected:
-    RunnerTest() : services(host), runner(host.Ports(), services) { host.Attach(runner); }
+    RunnerTest() : services(host), runner(host.Ports(), services.Ports()) { host.Attach(runner); }
 
     void StartWith(const std::vector<std::string>& commonLines) {
         host.AddScript(CommonPath, commonLines);
