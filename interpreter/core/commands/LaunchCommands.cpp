@@ -71,6 +71,9 @@ std::string WriteWaitBatch(Session& session, const std::string& file,
 void LaunchFile(Session& session, const logic::LaunchRequest& request) {
     switch (logic::ChooseLaunchRoute(request.file, request.wait)) {
     case logic::LaunchRoute::WaitBatch:
+        // An earlier line of this tick (PROMPT, a run-once LOAD already run today) may have
+        // switched the runner on; the next line must wait for the program all the same.
+        session.SetTimerEnabled(TimerId::WaitTimer, false);
         session.SetTimerEnabled(TimerId::Digits, false);
         session.host.view.ProcessMessages();
         if (session.ended)

@@ -127,6 +127,26 @@ TEST_F(RunnerTest, LoadAndWaitHoldsTheRunUntilTheBatchDeletesItsMarker) {
     EXPECT_FALSE(host.armed[WaitforClose]);
 }
 
+// Each line before the LOAD AND WAIT switches the runner's timer on within the same tick.
+class LoadAndWaitAfter : public RunnerTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(LoadAndWaitAfter, HoldsTheRunUntilTheProgramHasClosed) {
+    services.AddFolder("C:\\TEMP");
+    services.WriteIniString("QVRUN.INI", "Run Once A Day", "C:\\DAILY.EXE", "\"20261209\"");
+    const std::string marker = "C:\\TEMP\\qvl1234.tmp";
+    StartWith({GetParam(), "LOAD AND WAIT C:\\SETUP\\INSTALL.EXE", "LOAD C:\\NEXT.EXE"});
+    host.At(4000, [&] { services.DeleteOneFile(marker); });
+    host.Advance(3900);
+    ASSERT_EQ(services.launches.size(), 1u);
+    EXPECT_EQ(services.launches[0].file, marker + ".bat");
+    ASSERT_TRUE(host.RunUntilEnded(2000));
+    ASSERT_EQ(services.launches.size(), 2u);
+    EXPECT_EQ(services.launches[1].file, "\"C:\\NEXT.EXE\" ");
+}
+
+INSTANTIATE_TEST_SUITE_P(EarlierLines, LoadAndWaitAfter,
+                         ::testing::Values("PROMPT OFF", "LOAD C:\\DAILY.EXE <R>"));
+
 TEST_F(RunnerTest, LoadAndWaitThatStartsNothingDoesNotWait) {
     StartWith({"LOAD AND WAIT C:\\A.EXE (00000001)", "BOGUS"});
     // The next tick, at the runner's interval, goes on.
