@@ -161,14 +161,21 @@ void Session::AddReportedError(std::string_view message, std::string_view lineTe
         AddErrorEntry(message, lineText);
 }
 
+ReadResult Session::ReadScript(const std::string& path) {
+    std::string bytes;
+    if (ended || !host.system.ReadFileBytes(path, bytes))
+        return {};
+    return ReadCompiledScript(bytes, cipher);
+}
+
 bool Session::LoadCompiledScript(const std::string& path) {
+    return AdoptScript(path, ReadScript(path));
+}
+
+bool Session::AdoptScript(const std::string& path, ReadResult result) {
     if (ended)
         return false;
     state.NextLine = 1;
-    std::string bytes;
-    ReadResult result;
-    if (host.system.ReadFileBytes(path, bytes))
-        result = ReadCompiledScript(bytes, cipher);
     if (result.status == ReadResult::Status::Ok) {
         state.ScriptLines = std::move(result.lines);
         if (observer)

@@ -8,6 +8,7 @@
 #include "interpreter/core/Services.h"
 #include "interpreter/logic/CtlMenu.h"
 #include "interpreter/logic/CtlWindows.h"
+#include "language/CompiledScript.h"
 #include "language/Diamond.h"
 #include "language/Messages.h"
 
@@ -82,6 +83,11 @@ class Session {
     // Reads `path` into ScriptLines with NextLine 1. On a file valid in neither form the
     // application ends (after the newer-version message when that is the cause); returns false.
     bool LoadCompiledScript(const std::string& path);
+    // Reads and checks a compiled script without making it current: a missing, unreadable or
+    // damaged file, or a folder, is Invalid.
+    ReadResult ReadScript(const std::string& path);
+    // Makes a script read with ReadScript current, as LoadCompiledScript does.
+    bool AdoptScript(const std::string& path, ReadResult result);
 
     // Shows the error report when it holds entries, then ends the application.
     void EndRun();

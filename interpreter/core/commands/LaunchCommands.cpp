@@ -107,7 +107,17 @@ Dispatched RunCommand(Session& session, const std::string& line, const std::stri
     const std::string path = line.substr(std::string_view("RUN ").size());
     session.SetStatus("Running A New script\r" + path);
     RunState& state = session.state;
-    if (!session.host.system.FileExists(path) || state.ScriptStack.size() >= MaxRunDepth) {
+    // A folder, or a file that is no compiled script, fails like a missing one: the stacks stay
+    // as they are and the run goes on. Only a script for a later version ends the program.
+    ReadResult script;
+    const bool exists = session.host.system.FileExists(path);
+    if (exists && state.ScriptStack.size() < MaxRunDepth)
+        script = session.ReadScript(path);
+    if (session.ended)
+        return Dispatched::Done;
+    if (script.status == ReadResult::Status::Invalid) {
+        if (exists)
+            session.Note(NoteKind::Skipped, "not a readable compiled script");
         session.AddReportedError(RunFailedMessage, line);
         return Dispatched::Done;
     }
@@ -115,7 +125,7 @@ Dispatched RunCommand(Session& session, const std::string& line, const std::stri
     state.LineStack.push_back(std::to_string(state.NextLine));
     state.CurrentScript = path;
     session.Note(NoteKind::Intent, "run " + path + ", then return");
-    session.LoadCompiledScript(path);
+    session.AdoptScript(path, std::move(script));
     return Dispatched::Done;
 }
 

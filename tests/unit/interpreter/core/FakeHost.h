@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -49,6 +50,8 @@ class FakeHost : public TimerPort,
     // Files: scripts are compiled with the fixed key, as the editor does.
     void AddScript(const std::string& path, const std::vector<std::string>& lines);
     void AddFile(const std::string& path, std::string bytes);
+    // A folder: it exists, as the system's file test says of folders, but cannot be read.
+    void AddFolder(const std::string& path);
 
     // Answers, taken in order; an unexpected dialog fails the test.
     std::deque<int> messageBoxAnswers;
@@ -155,6 +158,7 @@ class FakeHost : public TimerPort,
     VirtualTimers timers_;
     std::vector<Scheduled> scheduled_;
     std::map<std::string, std::string> files_;
+    std::set<std::string> folders_;
 };
 
 } // namespace qv::interp::testing

@@ -142,6 +142,17 @@ TEST_F(MenuTest, AChosenScriptThatIsMissingIsEntry201AndTheCallerGoesOn) {
                   Invalid(CommonPath, 4, "BOGUS"));
 }
 
+TEST_F(MenuTest, AChosenFolderIsEntry201AndTheCallerGoesOn) {
+    services.onShowMenu = [](logic::MenuModel&, bool) { return true; };
+    host.AddFolder("C:\\S");
+    StartWith({"MENU ITEM 1 Folder,C:\\S", "MENU SHOW", "BOGUS"});
+    ASSERT_TRUE(host.RunUntilEnded());
+    EXPECT_EQ(runner.State().ErrorReport,
+              Entry("Run Failed (201) In Script File : ", CommonPath, 3, "RUN C:\\S") +
+                  Invalid(CommonPath, 4, "BOGUS"));
+    EXPECT_EQ(host.errorLogs.size(), 1u);
+}
+
 TEST_F(MenuTest, LeadingLinesSetUpTheMenuAndKeepTheWindowHiddenWhileTheReportStillShows) {
     services.onShowMenu = [](logic::MenuModel&, bool) { return false; };
     StartWith({"MENU START", "MENU ITEM 1 One," + std::string(OnePath), "NO F5", "LOCATE HIDE",

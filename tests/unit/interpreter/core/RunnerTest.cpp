@@ -211,6 +211,29 @@ TEST_F(RunnerTest, RunOfAMissingScriptRecordsEntry201AndGoesOn) {
                   Invalid(CommonPath, 3, "BOGUS"));
 }
 
+// The system's file test is true for a folder; the run must not end there.
+class RunOfNoScript : public RunnerTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(RunOfNoScript, RecordsEntry201AndGoesOnWithTheCallersLines) {
+    host.AddFolder("C:\\SCRIPTS");
+    host.AddFile("C:\\SCRIPTS\\NOTES.TXT", "not a compiled script");
+    host.AddFile("C:\\SCRIPTS\\EMPTY.QVC", "");
+    const std::string line = std::string("RUN ") + GetParam();
+    StartWith({"BOGUS1", line, "BOGUS3"});
+    ASSERT_TRUE(host.RunUntilEnded(2000));
+    EXPECT_TRUE(runner.State().ScriptStack.empty());
+    EXPECT_EQ(runner.State().CurrentScript, CommonPath);
+    EXPECT_EQ(runner.State().ErrorReport,
+              Invalid(CommonPath, 2, "BOGUS1") +
+                  Entry("Run Failed (201) In Script File : ", CommonPath, 3, line) +
+                  Invalid(CommonPath, 4, "BOGUS3"));
+    ASSERT_EQ(host.errorLogs.size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Paths, RunOfNoScript,
+                         ::testing::Values("C:\\SCRIPTS", "C:\\SCRIPTS\\", "C:\\SCRIPTS\\NOTES.TXT",
+                                           "C:\\SCRIPTS\\EMPTY.QVC"));
+
 TEST_F(RunnerTest, AScriptThatRunsItselfStillEnds) {
     StartWith({std::string("RUN ") + CommonPath, "BOGUS"});
     ASSERT_TRUE(host.RunUntilEnded(200000));
