@@ -163,10 +163,15 @@ LaunchRequest MakeLaunchRequest(const LoadLine& line) {
 LaunchRoute ChooseLaunchRoute(std::string_view file, bool wait) {
     if (wait)
         return LaunchRoute::WaitBatch;
-    const std::string lower = LowerCase(file);
-    if (Contains(lower, ".exe") || Contains(lower, ".com"))
-        return LaunchRoute::ProgramStart;
-    return LaunchRoute::Shell;
+    // A web address names no program, whatever its host name ends in.
+    if (Contains(file, "://"))
+        return LaunchRoute::Shell;
+    const std::string_view name = PathFileName(file);
+    const std::size_t dot = name.rfind('.');
+    const std::string extension =
+        dot == std::string_view::npos ? std::string() : LowerCase(name.substr(dot));
+    return extension == ".exe" || extension == ".com" ? LaunchRoute::ProgramStart
+                                                      : LaunchRoute::Shell;
 }
 
 std::string ProgramCommandLine(std::string_view file, std::string_view parameters) {

@@ -88,7 +88,7 @@ LaunchRequest MakeLaunchRequest(const LoadLine& line);
 
 enum class LaunchRoute {
     WaitBatch,    // LOAD AND WAIT: WriteWaitBatch starts it and the marker tells its end
-    ProgramStart, // a program (".exe" or ".com" in the path): WinExec of ProgramCommandLine
+    ProgramStart, // a program (its file name ends in ".exe" or ".com"): WinExec
     Shell,        // anything else: ShellExecute with the default verb
 };
 

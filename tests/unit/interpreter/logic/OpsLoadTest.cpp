@@ -192,6 +192,26 @@ TEST(OpsLoadLaunch, RequestAndRouteFollowTheFileKind) {
               "C:\\LINKS\\");
 }
 
+TEST(OpsLoadLaunch, OnlyAFileNamedExeOrComIsStartedAsAProgram) {
+    const struct {
+        const char* file;
+        LaunchRoute route;
+    } cases[] = {
+        {"C:\\WINDOWS\\NOTEPAD.EXE", LaunchRoute::ProgramStart},
+        {"c:\\tools\\x.com", LaunchRoute::ProgramStart},
+        {"NOTEPAD.EXE", LaunchRoute::ProgramStart},
+        {"\\\\FS.CORP.COM\\DOCS\\REPORT.DOC", LaunchRoute::Shell},
+        {"\\\\FS.CORP.COM\\APPS\\TOOL.EXE", LaunchRoute::ProgramStart},
+        {"HTTP://WWW.EXAMPLE.COM/", LaunchRoute::Shell},
+        {"HTTP://WWW.EXAMPLE.COM", LaunchRoute::Shell},
+        {"C:\\MY.EXE.FILES\\README.TXT", LaunchRoute::Shell},
+        {"C:\\DATA\\REPORT.COMPANY", LaunchRoute::Shell},
+        {"C:\\DATA", LaunchRoute::Shell},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ChooseLaunchRoute(c.file, false), c.route) << c.file;
+}
+
 TEST(OpsLoadLaunch, StatusTextsNameFileOrShortcut) {
     EXPECT_EQ(LoadingStatusText("C:\\A.EXE"), "Loading File...\rC:\\A.EXE");
     EXPECT_EQ(LoadingStatusText("C:\\LINKS\\A.LNK"), "Loading Shortcut...\rC:\\LINKS\\A.LNK");
