@@ -4,7 +4,10 @@
 #include "language/Grammar.h"
 #include "language/Text.h"
 
+#include <algorithm>
 #include <array>
+#include <optional>
+#include <vector>
 
 namespace qv::logic {
 
@@ -141,7 +144,8 @@ void CopySingleFile(const CopyLine& line, const std::string& destination, const 
     if (options.onlyNewer && destinationExists && sourceExists) {
         if (IsNotNewer(fs, source, destination))
             copy = false;
-        if (options.versionTest && !(fs.FileVersionText(source) > fs.FileVersionText(destination)))
+        if (options.versionTest &&
+            !VersionIsNewer(fs.FileVersionText(source), fs.FileVersionText(destination)))
             copy = false;
     }
     if (options.doNotOverwrite && destinationExists)
@@ -196,6 +200,52 @@ CopyLine ParseCopyLine(std::string_view line) {
     result.options.noSubfolders = fields.switches.noSubfolders;
     result.options.overwriteReadOnly = fields.switches.overwriteReadOnly;
     return result;
+}
+
+namespace {
+
+// The numbers of a version text, as digit strings without leading zeros; nothing when a field
+// is not a number.
+std::optional<std::vector<std::string>> VersionFields(std::string_view text) {
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        std::size_t end = text.find_first_of(".,", start);
+        if (end == std::string_view::npos)
+            end = text.size();
+        const std::string field = Trim(text.substr(start, end - start));
+        if (field.empty() || field.find_first_not_of("0123456789") != std::string::npos)
+            return std::nullopt;
+        const std::size_t significant = field.find_first_not_of('0');
+        fields.push_back(significant == std::string::npos ? "" : field.substr(significant));
+        start = end + 1;
+    }
+    return fields;
+}
+
+int CompareNumbers(const std::string& a, const std::string& b) {
+    if (a.size() != b.size())
+        return a.size() < b.size() ? -1 : 1;
+    return a.compare(b);
+}
+
+} // namespace
+
+bool VersionIsNewer(std::string_view source, std::string_view target) {
+    if (source.empty() || target.empty())
+        return source > target;
+    const std::optional<std::vector<std::string>> newer = VersionFields(source);
+    const std::optional<std::vector<std::string>> older = VersionFields(target);
+    if (!newer || !older)
+        return source > target;
+    const std::size_t count = std::max(newer->size(), older->size());
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::string a = i < newer->size() ? (*newer)[i] : "";
+        const std::string b = i < older->size() ? (*older)[i] : "";
+        if (const int order = CompareNumbers(a, b); order != 0)
+            return order > 0;
+    }
+    return false;
 }
 
 std::string SingleCopyTarget(std::string_view source, std::string_view destination) {

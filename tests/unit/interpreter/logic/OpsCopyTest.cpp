@@ -264,7 +264,10 @@ TEST_F(OpsCopy, SingleFileDecisions) {
         {"/ON", 200, "", "", {}, false, 0}, // newer but no version: never over an existing file
         {"/ON", 200, "2.0", "1.0", {}, true, 0},
         {"/ON", 50, "2.0", "1.0", {}, false, 0},
-        {"/ON", 200, "1.10", "1.9", {}, false, 0}, // byte-wise, not numeric
+        {"/ON", 200, "1.10", "1.9", {}, true, 0}, // field by field, as numbers
+        {"/ON", 200, "10.0.0.0", "9.5.0.0", {}, true, 0},
+        {"/ON", 200, "9.5.0.0", "10.0.0.0", {}, false, 0},
+        {"/ON", 200, "2.0", "", {}, true, 0}, // a target without a version is older
         {"/DNO", 200, "", "", {}, false, 0},
         {"/CIE", 200, "", "", {A::Yes}, true, 1},
         {"/CIE", 200, "", "", {A::No}, false, 1},
@@ -290,6 +293,29 @@ TEST_F(OpsCopy, SingleFileDecisions) {
             EXPECT_EQ(freshView.statuses[1], "Copying File : \rc:\\s\\f.dll\rTo : \rd:\\t\\f.dll");
         }
     }
+}
+
+TEST(VersionIsNewer, ComparesVersionFieldsAsNumbers) {
+    const struct {
+        const char* source;
+        const char* target;
+        bool newer;
+    } cases[] = {
+        {"10.0.0.0", "9.5.0.0", true},
+        {"1.10", "1.9", true},
+        {"1.9", "1.10", false},
+        {"2.0", "2.0.0.0", false},
+        {"2.0.0.1", "2.0", true},
+        {"1, 2, 0, 3", "1.2.0.2", true},
+        {"01.5", "1.5", false},
+        {"", "1.0", false},
+        {"1.0", "", true},
+        {"", "", false},
+        {"1.0 beta", "1.0 alpha", true}, // not numbers: bytes
+        {"99999999999999999999.1", "99999999999999999999.0", true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(VersionIsNewer(c.source, c.target), c.newer) << c.source << " / " << c.target;
 }
 
 TEST_F(OpsCopy, OnlyNewerCopiesToAMissingTargetAndComparesDatesAloneInFolders) {
