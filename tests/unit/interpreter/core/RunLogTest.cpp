@@ -53,7 +53,7 @@ TEST_F(RunLogTest, HoldsScriptsCommandsOutcomesDurationsAndEntries) {
             " Line : 5 'CONNECT {x:} [\\\\srv\\share]'",
         script +
             " line 5: LOAD C:\\APPS\\A.EXE (00000001) -> skipped: outside 00:00 to 00:01 (0 ms)",
-        script + " line 6: LOAD C:\\APPS\\B.EXE -q -> outcome: started (0 ms)",
+        script + " line 6: LOAD C:\\APPS\\B.EXE -q -> outcome: opened (0 ms)",
         "run ended; the Error Log was shown",
     };
     EXPECT_EQ(lines, expected) << sink.text;
