@@ -101,7 +101,7 @@ TEST_F(RunnerTest, LoadAndWaitHoldsTheRunUntilTheBatchDeletesItsMarker) {
     StartWith({"LOAD AND WAIT C:\\Setup\\Install.exe {/S /Dir=C:\\Apps}", "BOGUS"});
     host.Advance(600);
     const std::string text = "START \"\" /w \"C:\\SETUP\\INSTALL.EXE\" /S /Dir=C:\\Apps\r\n"
-                             "DEL C:\\TEMP\\qvl1234.tmp\r\n";
+                             "DEL \"C:\\TEMP\\qvl1234.tmp\"\r\n";
     ASSERT_NE(services.File(batch), nullptr);
     EXPECT_EQ(services.File(batch)->bytes, text);
     EXPECT_EQ(services.File(marker)->bytes, text);

@@ -222,8 +222,11 @@ TEST(OpsLoadLaunch, StatusTextsNameFileOrShortcut) {
 TEST(OpsWaitBatch, BatchStartsWithAnEmptyTitleAndDeletesTheMarker) {
     const std::string marker = "C:\\TEMP\\qvl1A2B.tmp";
     EXPECT_EQ(WaitBatchText("C:\\SETUP\\INSTALL.EXE", "/S", marker),
-              "START \"\" /w \"C:\\SETUP\\INSTALL.EXE\" /S\r\nDEL C:\\TEMP\\qvl1A2B.tmp\r\n");
+              "START \"\" /w \"C:\\SETUP\\INSTALL.EXE\" /S\r\nDEL \"C:\\TEMP\\qvl1A2B.tmp\"\r\n");
     EXPECT_EQ(WaitBatchPath(marker), "C:\\TEMP\\qvl1A2B.tmp.bat");
+    EXPECT_EQ(
+        WaitBatchText("C:\\A.EXE", "", "C:\\DOCUMENTS AND SETTINGS\\TEMP\\qvl1.tmp"),
+        "START \"\" /w \"C:\\A.EXE\" \r\nDEL \"C:\\DOCUMENTS AND SETTINGS\\TEMP\\qvl1.tmp\"\r\n");
 }
 
 TEST(OpsWaitBatch, TempNamesUseThePrefixAndSkipTakenNames) {
