@@ -94,15 +94,19 @@ ParsedLoad ParseLoad(std::string_view line) {
     for (std::size_t i = tail; i < rest.size(); ++i) {
         const char c = rest[i];
         if (c == '{') {
-            std::size_t close = rest.find('}', i + 1);
-            const bool first = !spans.arguments;
-            if (close == std::string_view::npos)
-                close = rest.size();
-            if (first) {
-                fields.arguments = std::string(rest.substr(i + 1, close - i - 1));
+            // Without its "}" the group holds no arguments and takes the rest of the line.
+            const std::size_t close = rest.find('}', i + 1);
+            const bool closed = close != std::string_view::npos;
+            if (!spans.arguments) {
+                const std::size_t length = closed ? close - i - 1 : 0;
+                fields.arguments = std::string(rest.substr(i + 1, length));
                 fields.hasArguments = true;
-                spans.arguments = Span{restStart + i + 1, close - i - 1};
+                spans.arguments = Span{restStart + i + 1, length};
+                if (!closed)
+                    spans.strayMarks.push_back(restStart + i);
             }
+            if (!closed)
+                break;
             i = close;
             continue;
         }

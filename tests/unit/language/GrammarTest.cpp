@@ -62,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "C:\\ODD {NAME}\\X.EXE", "/a", "hide", "", ""},
         LoadCase{"arguments_hold_marks", "LOAD X.EXE {/t (08001700) [max]}", "X.EXE",
                  "/t (08001700) [max]", "", "", ""},
-        LoadCase{"unclosed_arguments", "LOAD X.EXE {/a", "X.EXE", "/a", "", "", ""},
+        LoadCase{"unclosed_arguments", "LOAD X.EXE {/a [MIN]", "X.EXE", "", "", "", ""},
         LoadCase{"wait", "LOAD AND WAIT C:\\Tools\\Sync.exe [hide]", "C:\\Tools\\Sync.exe", "",
                  "hide", "", ""},
         LoadCase{"wait_without_path", "LOAD AND WAIT", "", "", "", "", ""},

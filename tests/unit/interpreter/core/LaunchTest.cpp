@@ -53,7 +53,7 @@ TEST_F(LaunchTest, TheTimeWindowAndTheWeekDaysDecide) {
           Case{"LOAD C:\\A.EXE (09001700)", 9, 0, 3, false},
           Case{"LOAD C:\\A.EXE <135>", 8, 0, 3, true}, Case{"LOAD C:\\A.EXE <246>", 8, 0, 3, false},
           Case{"LOAD C:\\A.EXE (08001200) <7>", 9, 0, 7, true},
-          Case{"LOAD C:\\A.EXE (0800120)", 9, 0, 3, false}}) {
+          Case{"LOAD C:\\A.EXE (08001260)", 9, 0, 3, false}}) {
         SCOPED_TRACE(c.line);
         host.today.hour = c.hour;
         host.today.minute = c.minute;
@@ -62,6 +62,22 @@ TEST_F(LaunchTest, TheTimeWindowAndTheWeekDaysDecide) {
         runner.ProcessLine(c.line);
         EXPECT_EQ(services.launches.size(), c.started ? 1u : 0u);
     }
+}
+
+TEST_F(LaunchTest, APathWithMarksThatOpenNoGroupIsStartedAsWritten) {
+    for (const char* line : {"LOAD C:\\PROGRAM FILES (X86)\\APP\\APP.EXE",
+                             "LOAD \"C:\\PROGRAM FILES (X86)\\APP\\APP.EXE\""}) {
+        services.launches.clear();
+        runner.ProcessLine(line);
+        ASSERT_EQ(services.launches.size(), 1u) << line;
+        EXPECT_EQ(services.launches[0].file, "\"C:\\PROGRAM FILES (X86)\\APP\\APP.EXE\" ");
+        EXPECT_EQ(services.launches[0].folder, "C:\\PROGRAM FILES (X86)\\APP\\");
+    }
+    runner.ProcessLine("LOAD C:\\DATA\\[OLD]\\<A>\\NOTES.TXT [MAX]");
+    ASSERT_EQ(services.launches.size(), 2u);
+    EXPECT_EQ(services.launches[1].file, "C:\\DATA\\[OLD]\\<A>\\NOTES.TXT");
+    EXPECT_EQ(services.launches[1].showCode, 3);
+    EXPECT_EQ(runner.State().ErrorReport, "");
 }
 
 TEST_F(LaunchTest, RunOnceStartsOncePerDayAndRecordsTheDayInQvrunIni) {

@@ -12,13 +12,24 @@ TEST(OpsCheck, ReportsTheArgumentErrorsOfItsFamilies) {
     };
     const Case cases[] = {
         {"LOAD C:\\A.EXE (08001700) <R>", nullptr},
+        {"LOAD C:\\A.EXE (08002500)",
+         "time window (08002500) is not two times of day (HHMMHHMM): the program is never started"},
         {"LOAD C:\\A.EXE (0800170)",
-         "time window (0800170) is not two times of day (HHMMHHMM): the program is never started"},
+         "\"(0800170)\" is not a time window (eight digits HHMMHHMM): it is read as part of the "
+         "path"},
         {"load and wait c:\\a.exe (0800-1700)",
-         "time window (0800-1700) is not two times of day (HHMMHHMM): the program is never "
-         "started"},
-        {"LOAD C:\\PROGRAM FILES (X86)\\A.EXE",
-         "time window (X86) is not two times of day (HHMMHHMM): the program is never started"},
+         "\"(0800-1700)\" is not a time window (eight digits HHMMHHMM): it is read as part of the "
+         "path"},
+        {"LOAD C:\\A.EXE [MINIMIZED]",
+         "\"[MINIMIZED]\" is not a window state ([MIN], [MAX] or [HIDE]): it is read as part of "
+         "the path"},
+        {"LOAD C:\\A.EXE <MON>", "\"<MON>\" are not conditions (R and week days 1 to 7): they are "
+                                 "read as part of the path"},
+        {"LOAD C:\\A.EXE [MIN] (8:00)",
+         "\"(\" after the path opens no time window (eight digits HHMMHHMM) and is ignored"},
+        {"LOAD C:\\A.EXE {/q", "\"{\" has no closing \"}\": the program gets no parameters"},
+        {"LOAD C:\\PROGRAM FILES (X86)\\A.EXE", nullptr},
+        {"LOAD \"C:\\ODD (NAME)\" [MAX]", nullptr},
         {"SENDKEYS \"Setup\",\"y{ENTER}\"", nullptr},
         {"SENDKEYS \"Setup\",\"{ENTERX}\"", "Invalid token"},
         {"sendkeys \"Setup\",\"{ENTER\"", "No Closing brackets"},

@@ -1,5 +1,6 @@
 #include "interpreter/logic/OpsLoad.h"
 #include "interpreter/logic/OpsWaitBatch.h"
+#include "language/Grammar.h"
 
 #include <gtest/gtest.h>
 
@@ -24,11 +25,15 @@ TEST(OpsLoadParse, CutsThePathBeforeTheFirstMarkInAnyOrder) {
         {"LOAD C:\\A.EXE <R> (08001700) [MAX] {-x}", "C:\\A.EXE", "-x", "MAX", "08001700", "R"},
         {"LOAD C:\\WINDOWS\\NOTEPAD.EXE [MAX]", "C:\\WINDOWS\\NOTEPAD.EXE", "", "MAX", "", ""},
         {"LOAD C:\\DOCS\\REPORT.DOC", "C:\\DOCS\\REPORT.DOC", "", "", "", ""},
-        // A path holding a mark is cut before it, and the mark's text is taken as the option.
-        {"LOAD C:\\PROGRAM FILES (X86)\\APP.EXE", "C:\\PROGRAM FILES", "", "", "X86", ""},
-        // A missing or misplaced closing mark leaves the option empty; the path is still cut.
+        // Only a well-formed group ends the path: other marks are part of it.
+        {"LOAD C:\\PROGRAM FILES (X86)\\APP.EXE", "C:\\PROGRAM FILES (X86)\\APP.EXE", "", "", "",
+         ""},
+        {"LOAD C:\\DATA\\[2024]\\<A>\\R.DOC [MIN]", "C:\\DATA\\[2024]\\<A>\\R.DOC", "", "MIN", "",
+         ""},
+        {"LOAD \"C:\\ODD {X}\\A.EXE\" {/q}", "C:\\ODD {X}\\A.EXE", "/q", "", "", ""},
+        // A missing closing brace leaves the parameters empty; the path is still cut.
         {"LOAD C:\\A.EXE {/Q", "C:\\A.EXE", "", "", "", ""},
-        {"LOAD C:\\A.EXE >R< [HIDE]", "C:\\A.EXE >", "", "HIDE", "", ""},
+        {"LOAD C:\\A.EXE >R< [HIDE]", "C:\\A.EXE >R<", "", "HIDE", "", ""},
         // The mark right after the keyword leaves no path.
         {"LOAD {x}", "", "x", "", "", ""},
         {"LOAD AND WAIT c:\\setup\\install.exe {/S}", "C:\\SETUP\\INSTALL.EXE", "/S", "", "", ""},
@@ -52,6 +57,27 @@ TEST(OpsLoadParse, UpperCasesAllButTheParameters) {
     EXPECT_EQ(load.windowState, WindowState::Min);
     EXPECT_EQ(load.dayList, "R1");
     EXPECT_FALSE(ParseLoadLine("LOAD C:\\A.EXE").wait);
+}
+
+TEST(OpsLoadParse, ReadsABuiltLineTheWayItsFieldsSay) {
+    const LoadFields fields{true,
+                            "C:\\Program Files (x86)\\Sync {2}\\sync.exe",
+                            false,
+                            "/Quiet",
+                            true,
+                            "min",
+                            LoadConditions(true, "531"),
+                            "08001700"};
+    for (LoadLayout layout : {LoadLayout::Add, LoadLayout::Edit}) {
+        const std::string line = BuildLoad(fields, layout);
+        const LoadLine load = ParseLoadLine(line);
+        EXPECT_TRUE(load.wait) << line;
+        EXPECT_EQ(load.path, "C:\\PROGRAM FILES (X86)\\SYNC {2}\\SYNC.EXE") << line;
+        EXPECT_EQ(load.parameters, "/Quiet") << line;
+        EXPECT_EQ(load.windowState, WindowState::Min) << line;
+        EXPECT_EQ(load.dayList, "R135") << line;
+        EXPECT_EQ(load.timeWindow, "08001700") << line;
+    }
 }
 
 TEST(OpsLoadParse, WindowWordsGiveTheirShowCodes) {
@@ -164,9 +190,10 @@ TEST(OpsLoadDecision, WaitingLineNotStartedResumesTheRunner) {
 
 TEST(OpsLoadDecision, InvalidTimeWindowNeverStarts) {
     FakeRunOnce store;
-    EXPECT_FALSE(DecideLoad(ParseLoadLine("LOAD C:\\A.EXE (9001700)"), At(12, 0), store).start);
+    EXPECT_FALSE(DecideLoad(ParseLoadLine("LOAD C:\\A.EXE (25001700)"), At(12, 0), store).start);
     // The run-once record is not spent on it.
-    EXPECT_FALSE(DecideLoad(ParseLoadLine("LOAD C:\\A.EXE (X) <R>"), At(12, 0), store).start);
+    EXPECT_FALSE(
+        DecideLoad(ParseLoadLine("LOAD C:\\A.EXE (08001760) <R>"), At(12, 0), store).start);
     EXPECT_TRUE(store.writes.empty());
 }
 
