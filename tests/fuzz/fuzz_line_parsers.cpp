@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)SplitPathList(ParseDelLine(line));
     (void)ParseNetNames(line);
     (void)ParseSendKeysLine(line);
-    (void)SplitCommaText(line);
+    (void)qv::SplitCommaText(line);
     (void)ReadMenuItemLine(line);
     (void)ReadMenuDefaultLine(line);
     (void)PlanWait(line);
