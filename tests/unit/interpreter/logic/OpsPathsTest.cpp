@@ -30,7 +30,11 @@ TEST(OpsPaths, ShortenPathDropsLeadingFoldersUntilItFits) {
         {"c:\\aaaaaaaaaaaaaaaaaaaa\\bbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbb\\x.txt", 30,
          "\\...\\...\\x.txt"},
         {"c:\\a\\b.txt", 0, "\\...\\b.txt"},
-        {"nofolders", 3, "\\..."},
+        // A name at the root keeps its drive; a name too long to fit still shows.
+        {"c:\\abcdefghijklmnopqrstuvwxyz1234", 30, "c:\\abcdefghijklmnopqrstuvwxyz1234"},
+        {"nofolders", 3, "nofolders"},
+        {"c:\\dir\\abcdefghijklmnopqrstuvwxyz0123456789abcdefghijklmnopqrstuvwxyz.txt", 30,
+         "\\...\\abcdefghijklmnopqrstuvwxyz0123456789abcdefghijklmnopqrstuvwxyz.txt"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(ShortenPath(c.path, c.width), c.expected) << c.path << " / " << c.width;
