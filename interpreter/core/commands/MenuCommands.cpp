@@ -46,11 +46,12 @@ Dispatched MenuStartCommand(Session& session, const std::string&, const std::str
 
 Dispatched MenuItemCommand(Session& session, const std::string& line, const std::string&) {
     logic::MenuModel& menu = session.menus.Current();
-    // Any number outside 1 to 9 defines nothing.
+    // Any number outside 1 to 9 defines nothing and records nothing: menu lines run before the
+    // window shows, where an entry would only say "Line : 1" (qvtool check reports them).
     if (const std::optional<logic::MenuItemLine> item = logic::ReadMenuItemLine(line))
         menu.DefineItem(*item);
     else
-        session.AddReportedError(InvalidCommandMessage, line);
+        session.Note(NoteKind::Skipped, "a menu item numbered outside 1 to 9 defines nothing");
     return Dispatched::Done;
 }
 

@@ -127,10 +127,22 @@ TEST_F(MenuTest, ArgumentsTheMenuCannotUseAreReported) {
                              "MENU DEFAULT 2.5"})
         runner.ProcessLine(line);
     EXPECT_FALSE(host.armed[FakeHost::MenuTimerSlot]);
-    EXPECT_EQ(runner.State().ErrorReport, Invalid(CommonPath, 1, "MENU ITEM 0 Zero,X.QVC") +
-                                              Invalid(CommonPath, 1, "MENU ITEM 10 Ten,X.QVC") +
-                                              Invalid(CommonPath, 1, "MENU DEFAULT ten") +
+    // An item number outside 1 to 9 defines nothing, as its Part says, and records nothing.
+    EXPECT_EQ(runner.State().ErrorReport, Invalid(CommonPath, 1, "MENU DEFAULT ten") +
                                               Invalid(CommonPath, 1, "MENU DEFAULT 2.5"));
+}
+
+TEST_F(MenuTest, AnItemNumberedOutsideOneToNineLeavesACleanRunWithoutErrorLog) {
+    services.onShowMenu = [](logic::MenuModel& menu, bool) {
+        EXPECT_FALSE(menu.Entry(0).has_value());
+        return true;
+    };
+    host.AddScript("C:\\S\\CLEAN.QVC", {"REM nothing to report"});
+    StartWith({"MENU START", "MENU ITEM 0 Zero,X.QVC", "MENU ITEM 12 Twelve,Y.QVC",
+               "MENU ITEM 1 Clean,C:\\S\\CLEAN.QVC", "MENU SHOW"});
+    ASSERT_TRUE(host.RunUntilEnded());
+    EXPECT_EQ(runner.State().ErrorReport, "");
+    EXPECT_TRUE(host.errorLogs.empty());
 }
 
 TEST_F(MenuTest, AChosenScriptThatIsMissingIsEntry201AndTheCallerGoesOn) {
