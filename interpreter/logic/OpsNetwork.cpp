@@ -110,12 +110,15 @@ int NetCommandImage(NetCommand command) {
 
 NetCommandOutcome RunNetCommand(NetCommand command, std::string_view line, NetApi& api,
                                 const std::function<void(const std::string&)>& showStatus,
-                                const EntrySource& entry) {
+                                const EntrySource& entry,
+                                const std::function<bool()>& processMessages) {
     const bool disk = command == NetCommand::Connect;
     const NetNames names = ParseNetNames(line);
     showStatus(
         std::string(disk ? "Connecting Network Resource..." : "Connecting Network Printer...") +
         "\r" + names.local + " to " + names.remote);
+    if (processMessages && !processMessages())
+        return {};
 
     // Keeps the system's code of the connection attempt for the outcome.
     struct RecordingApi final : NetApi {

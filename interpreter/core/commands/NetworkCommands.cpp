@@ -9,14 +9,25 @@ namespace {
 void RunNet(Session& session, logic::NetCommand command, const std::string& line) {
     session.host.view.ShowCommandIcon(
         {CommandIcon::Source::NetworkPicture, {}, logic::NetCommandImage(command)});
-    const logic::NetCommandOutcome outcome =
-        logic::RunNetCommand(command, line, session.services.network,
-                             [&session](const std::string& text) { session.SetStatus(text); },
-                             {session.state.CurrentScript, session.state.NextLine, line});
+    const auto processMessages = [&session] {
+        session.host.view.ProcessMessages();
+        return !session.ended;
+    };
+    const logic::NetCommandOutcome outcome = logic::RunNetCommand(
+        command, line, session.services.network,
+        [&session](const std::string& text) { session.SetStatus(text); },
+        {session.state.CurrentScript, session.state.NextLine, line}, processMessages);
+    if (session.ended)
+        return;
     if (!outcome.connected)
         session.Note(NoteKind::Failed, outcome.failure);
     if (session.state.ErrorsOn)
         session.AppendReport(outcome.report);
+    if (!processMessages())
+        return;
+    // The printer dialogs of a capture may have taken the focus.
+    if (command == logic::NetCommand::Capture)
+        session.host.view.BringToFront();
 }
 
 } // namespace

@@ -74,6 +74,7 @@ class FakeHost : public TimerPort,
     bool terminated = false;
     bool visible = false;
     int showCentredCalls = 0;
+    int bringToFrontCalls = 0;
     bool trayIcon = false;
     bool clockVisible = false;
     bool countVisible = false;
@@ -120,7 +121,10 @@ class FakeHost : public TimerPort,
     void MoveTo(int left, int top) override;
     Size WindowSize() override { return window; }
     Size ScreenSize() override { return screen; }
-    void BringToFront() override { Touch(); }
+    void BringToFront() override {
+        Touch();
+        ++bringToFrontCalls;
+    }
     void HideTaskbarButton() override { Touch(); }
     void SetTrayIcon(bool active) override;
     void SetCopyLayout(bool copying) override;

@@ -31,6 +31,32 @@ TEST_F(NetworkKeysTest, ConnectDropsAnEarlierConnectionThenConnectsForThisLogon)
     EXPECT_EQ(runner.State().ErrorReport, "");
 }
 
+TEST_F(NetworkKeysTest, TheConnectingTextIsPaintedBeforeTheConnectionAndCaptureTakesTheFocusBack) {
+    std::vector<std::pair<std::string, std::size_t>> pumps; // the status, connections so far
+    host.onProcessMessages = [&] { pumps.emplace_back(host.status, services.connections.size()); };
+    runner.ProcessLine("CONNECT {x:} [\\\\srv\\share]");
+    ASSERT_EQ(pumps.size(), 2u);
+    EXPECT_EQ(pumps[0], std::make_pair(std::string("Connecting Network Resource...\rX: to "
+                                                   "\\\\SRV\\SHARE"),
+                                       std::size_t{0}));
+    EXPECT_EQ(pumps[1].second, 1u);
+    const int frontBefore = host.bringToFrontCalls;
+    runner.ProcessLine("CONNECT {y:} [\\\\srv\\share]");
+    EXPECT_EQ(host.bringToFrontCalls, frontBefore);
+    pumps.clear();
+    runner.ProcessLine("CAPTURE {LPT1} [\\\\srv\\laser]");
+    ASSERT_EQ(pumps.size(), 2u);
+    EXPECT_EQ(pumps[0].first, "Connecting Network Printer...\rLPT1 to \\\\SRV\\LASER");
+    EXPECT_EQ(host.bringToFrontCalls, frontBefore + 1);
+}
+
+TEST_F(NetworkKeysTest, CancelWhileTheConnectingTextIsPaintedConnectsNothing) {
+    host.onProcessMessages = [&] { runner.CancelButClick(); };
+    runner.ProcessLine("CONNECT {x:} [\\\\srv\\share]");
+    EXPECT_TRUE(services.connections.empty());
+    EXPECT_TRUE(host.terminated);
+}
+
 TEST_F(NetworkKeysTest, FailedConnectionsAreEntries201And202WhileErrorsOn) {
     services.addConnectionResult = 1222; // ERROR_NO_NETWORK
     runner.ProcessLine("CONNECT {x:} [\\\\srv\\share]");
