@@ -92,6 +92,8 @@ class ProgressView {
     virtual void SetTrayIcon(bool active) = 0;
     // Switches the copy layout (taller window, Anim running) on or off.
     virtual void SetCopyLayout(bool copying) = 0;
+    // Stops or restarts Anim's clip within the copy layout (a paused copy keeps its layout).
+    virtual void SetCopyAnimation(bool running) = 0;
     // Dispatches pending window messages (repaint, buttons, keys, timers) and returns.
     virtual void ProcessMessages() = 0;
 };

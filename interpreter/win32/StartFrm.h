@@ -93,6 +93,7 @@ class TStartFrm : public WindowBase,
     void HideTaskbarButton() override;
     void SetTrayIcon(bool active) override;
     void SetCopyLayout(bool copying) override;
+    void SetCopyAnimation(bool running) override;
     void ProcessMessages() override;
 
   protected:

@@ -105,6 +105,7 @@ class WhatIfHost final : public TimerPort,
     void HideTaskbarButton() override {}
     void SetTrayIcon(bool) override {}
     void SetCopyLayout(bool) override {}
+    void SetCopyAnimation(bool) override {}
     void ProcessMessages() override {}
 
     // Dialogs

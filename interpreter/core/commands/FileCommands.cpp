@@ -46,19 +46,25 @@ class SessionCopyView final : public logic::CopyView {
             s_.host.view.ProcessMessages();
     }
 
+    void SetCopyAnimation(bool running) {
+        if (!s_.ended)
+            s_.host.view.SetCopyAnimation(running);
+    }
+
     // Next, Cancel, F5 and a stop take effect at the next file; Pause holds the copy there.
     bool ContinueWithNextFile() override {
         RunState& state = s_.state;
         if (Stopping())
             return false;
         if (state.Paused) {
+            // Only the animation stops; the window keeps its copy layout while paused.
             Flush();
-            SetCopyLayout(false);
+            SetCopyAnimation(false);
             while (state.Paused && !s_.ended && !state.StopRequested && !state.SkipRequested) {
                 s_.services.idle.WaitForMessage();
                 s_.host.view.ProcessMessages();
             }
-            SetCopyLayout(true);
+            SetCopyAnimation(true);
         }
         return !Stopping();
     }

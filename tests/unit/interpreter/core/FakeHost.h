@@ -68,6 +68,7 @@ class FakeHost : public TimerPort,
     std::vector<std::string> statusHistory;
     std::vector<std::string> countHistory;
     std::vector<bool> copyLayoutHistory;
+    std::vector<bool> copyAnimationHistory;
     std::vector<CommandIcon> icons;
     std::string status;
     std::string title;
@@ -128,6 +129,10 @@ class FakeHost : public TimerPort,
     void HideTaskbarButton() override { Touch(); }
     void SetTrayIcon(bool active) override;
     void SetCopyLayout(bool copying) override;
+    void SetCopyAnimation(bool running) override {
+        Touch();
+        copyAnimationHistory.push_back(running);
+    }
     void ProcessMessages() override;
     // Dialogs
     int ShowMessageBox(const std::string& text, const std::string& title,

@@ -186,6 +186,9 @@ TEST_F(FolderCopyButtonsTest, PauseHoldsTheCopyBeforeTheNextFileUntilResume) {
     EXPECT_EQ(pumpsWhilePaused, 3);
     EXPECT_GT(services.idleWaits, 0);
     EXPECT_EQ(Copied(), 3);
+    // The window keeps its copy layout while paused; only the animation stops and restarts.
+    EXPECT_EQ(host.copyLayoutHistory, (std::vector<bool>{true, false}));
+    EXPECT_EQ(host.copyAnimationHistory, (std::vector<bool>{false, true}));
 }
 
 TEST_F(RunnerTest, AFolderCopyUpdatesItsTextAFewTimesASecondAndShowsTheLastOne) {
