@@ -4,7 +4,9 @@
 #include "interpreter/core/VirtualTimers.h"
 #include "interpreter/logic/Calendar.h"
 #include "interpreter/logic/CtlShutdown.h"
+#include "interpreter/logic/OpsLoad.h"
 #include "language/CompiledScript.h"
+#include "language/Keywords.h"
 #include "language/Text.h"
 
 #include <algorithm>
@@ -381,9 +383,12 @@ class WhatIfHost final : public TimerPort,
         status_.clear();
         keyEvents_ = 0;
         copies_ = 0;
-        if (StartsWith(UpperCase(line), "LOAD AND WAIT")) {
+        if (StartsWith(UpperCase(line), KeywordText(Keyword::LoadAndWait))) {
+            // The batch starts the program; name it as a LOAD's note does.
+            const logic::LoadLine load = logic::ParseLoadLine(line);
             waitingBatch_ = true;
-            waitedProgram_ = line.size() > 14 ? Trim(line.substr(14)) : std::string();
+            waitedProgram_ =
+                load.path + (load.parameters.empty() ? "" : " with " + load.parameters);
         }
     }
     // The core says what a command does; here it only would.

@@ -78,6 +78,19 @@ TEST_F(WhatIf, LoadReportsStartOrSkipOnBothSidesOfEachBoundary) {
     }
 }
 
+TEST_F(WhatIf, LoadAndWaitNamesItsProgramAndParametersNotTheRestOfTheLine) {
+    const std::string qvc = Script(
+        "wait", "LOAD AND WAIT C:\\Z.EXE {/S} [min] (09001700)\r\nLOAD AND WAIT C:\\Y.EXE\r\n");
+    EXPECT_EQ(Run({qvc, "--at", "2026-12-07 10:00"}), ExitOk);
+    EXPECT_NE(LineOf(1).find("would start C:\\Z.EXE with /S and wait until it closes"),
+              std::string::npos)
+        << out.str();
+    // The time window shows in the script line only, not in the note.
+    EXPECT_EQ(LineOf(1).find("(09001700)"), LineOf(1).rfind("(09001700)")) << out.str();
+    EXPECT_NE(LineOf(2).find("would start C:\\Y.EXE and wait until it closes"), std::string::npos)
+        << out.str();
+}
+
 TEST_F(WhatIf, RunOnceRecordIsReadFromTheIniAndNeverWritten) {
     const std::string qvc = Script("once", "LOAD C:\\APPS\\ONCE.EXE <R>\r\n");
     const std::string ini = (dir / "QVRUN.INI").string();
