@@ -139,16 +139,27 @@ std::string BuildLoad(const LoadFields& fields, LoadLayout layout) {
     const bool quote = fields.pathQuoted || UnquotedPathEnd(fields.path) != fields.path.size() ||
                        TrimRight(fields.path).size() != fields.path.size() ||
                        (!fields.path.empty() && fields.path.front() == '"');
-    line += quote ? "\"" + fields.path + "\"" : fields.path;
-    if (fields.hasArguments || !fields.arguments.empty())
-        line += " {" + fields.arguments + "}";
+    // Appended piece by piece: mingw's g++ warns falsely (-Wrestrict) on "x" + text + "y".
+    const auto group = [&line](char open, const std::string& body, std::string_view close) {
+        line += open;
+        line += body;
+        line += close;
+    };
+    if (quote)
+        group('"', fields.path, "\"");
+    else
+        line += fields.path;
+    if (fields.hasArguments || !fields.arguments.empty()) {
+        line += ' ';
+        group('{', fields.arguments, "}");
+    }
     line += ' ';
     if (!fields.windowWord.empty())
-        line += "[" + fields.windowWord + (layout == LoadLayout::Edit ? "] " : "]");
+        group('[', fields.windowWord, layout == LoadLayout::Edit ? "] " : "]");
     if (!fields.conditions.empty())
-        line += "<" + fields.conditions + "> ";
+        group('<', fields.conditions, "> ");
     if (!fields.timeWindow.empty())
-        line += "(" + fields.timeWindow + ") ";
+        group('(', fields.timeWindow, ") ");
     return Trim(line);
 }
 
@@ -208,8 +219,10 @@ std::string BuildCopy(const CopyFields& fields) {
     std::string line(KeywordText(Keyword::Copy));
     line += fields.source + ">" + fields.destination;
     for (const CopySwitch& item : CopySwitchTable)
-        if (fields.switches.*item.flag)
-            line += " " + std::string(item.text);
+        if (fields.switches.*item.flag) {
+            line += ' ';
+            line += item.text;
+        }
     return Trim(line);
 }
 
@@ -328,8 +341,10 @@ std::optional<Placement> ParseLocate(std::string_view line) {
 std::string BuildLocate(std::string_view vertical, std::string_view horizontal) {
     std::string line(KeywordText(Keyword::Locate));
     line += vertical;
-    if (!horizontal.empty())
-        line += " " + std::string(horizontal);
+    if (!horizontal.empty()) {
+        line += ' ';
+        line += horizontal;
+    }
     return line;
 }
 
@@ -412,12 +427,18 @@ LockFields ParseLock(std::string_view line) {
 }
 
 std::string BuildLock(const LockFields& fields) {
-    std::string keys;
+    std::string line(KeywordText(fields.keyword));
+    bool first = true;
     for (const auto& [on, word] :
-         {std::pair{fields.f5, "F5"}, std::pair{fields.f8, "F8"}, std::pair{fields.quit, "QUIT"}})
-        if (on)
-            keys += (keys.empty() ? "" : ", ") + std::string(word);
-    return Trim(std::string(KeywordText(fields.keyword)) + keys);
+         {std::pair{fields.f5, "F5"}, std::pair{fields.f8, "F8"}, std::pair{fields.quit, "QUIT"}}) {
+        if (!on)
+            continue;
+        if (!first)
+            line += ", ";
+        line += word;
+        first = false;
+    }
+    return Trim(line);
 }
 
 DateFields ParseDate(std::string_view line) {

@@ -45,8 +45,12 @@ std::optional<std::string> CheckLoadLine(std::string_view line) {
     for (std::size_t at : parsed.spans.strayMarks) {
         if (line[at] == '{')
             return std::string("\"{\" has no closing \"}\": the program gets no parameters");
-        return "\"" + std::string(1, line[at]) + "\" after the path opens no " +
-               std::string(GroupName(line[at])) + " and is ignored";
+        std::string message = "\"";
+        message += line[at];
+        message += "\" after the path opens no ";
+        message += GroupName(line[at]);
+        message += " and is ignored";
+        return message;
     }
     if (!parsed.fields.pathQuoted) {
         const std::string& path = parsed.fields.path;
@@ -59,9 +63,13 @@ std::optional<std::string> CheckLoadLine(std::string_view line) {
             const char close = word.size() >= 2 ? ClosingMark(word.front()) : '\0';
             if (close != '\0' && word.back() == close) {
                 const bool plural = word.front() == '<';
-                return "\"" + std::string(word) + "\" " + (plural ? "are not " : "is not a ") +
-                       std::string(GroupName(word.front())) + (plural ? ": they are" : ": it is") +
-                       " read as part of the path";
+                std::string message = "\"";
+                message += word;
+                message += plural ? "\" are not " : "\" is not a ";
+                message += GroupName(word.front());
+                message += plural ? ": they are" : ": it is";
+                message += " read as part of the path";
+                return message;
             }
             start = end + 1;
         }
