@@ -153,7 +153,7 @@ void RunnerSteps::CountDownTimerTick() {
 
 Runner::Runner(Host host)
     : nullServices_(std::make_unique<NullServices>()),
-      session_(std::make_unique<Session>(host, ServicesOf(*nullServices_))) {}
+      session_(std::make_unique<Session>(host, nullServices_->Ports())) {}
 
 Runner::Runner(Host host, Services services)
     : session_(std::make_unique<Session>(host, services)) {}

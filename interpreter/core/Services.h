@@ -190,23 +190,27 @@ struct Services {
     IdlePort& idle;
 };
 
-// The ports of one object that implements all of them (a fake, a null or a what-if host).
-template <class AllPorts> Services ServicesOf(AllPorts& all) {
-    return Services{all, all, all, all, all, all, all, all, all, all};
-}
+// Every port in one class, for a host that implements them all in one object (a fake, the
+// null host, the what-if host).
+class AllServicePorts : public WindowListPort,
+                        public KeyboardPort,
+                        public FilePort,
+                        public ProgramPort,
+                        public IniPort,
+                        public NetworkPort,
+                        public SystemSettingsPort,
+                        public MenuDialogPort,
+                        public ReplaceDialogPort,
+                        public IdlePort {
+  public:
+    Services Ports() {
+        return {*this, *this, *this, *this, *this, *this, *this, *this, *this, *this};
+    }
+};
 
 // Does nothing and reports failure everywhere, so a host without these ports never hangs:
 // no windows are found, no file exists, dialogs answer as if cancelled.
-class NullServices final : public WindowListPort,
-                           public KeyboardPort,
-                           public FilePort,
-                           public ProgramPort,
-                           public IniPort,
-                           public NetworkPort,
-                           public SystemSettingsPort,
-                           public MenuDialogPort,
-                           public ReplaceDialogPort,
-                           public IdlePort {
+class NullServices final : public AllServicePorts {
   public:
     // ERROR_NO_NETWORK.
     static constexpr std::uint32_t NoNetworkCode = 1222;

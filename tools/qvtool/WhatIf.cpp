@@ -43,23 +43,14 @@ class WhatIfHost final : public TimerPort,
                          public Dialogs,
                          public SystemPort,
                          public ApplicationPort,
-                         public WindowListPort,
-                         public KeyboardPort,
-                         public FilePort,
-                         public ProgramPort,
-                         public IniPort,
-                         public NetworkPort,
-                         public SystemSettingsPort,
-                         public MenuDialogPort,
-                         public ReplaceDialogPort,
-                         public IdlePort,
+                         public AllServicePorts,
                          public RunObserver {
   public:
     WhatIfHost(const Options& options, std::ostream& out)
         : options_(options), out_(out), start_(logic::MomentMilliseconds(options.at)) {}
 
     std::string Run() {
-        Runner runner(Host{*this, *this, *this, *this, *this}, ServicesOf(*this));
+        Runner runner(Host{*this, *this, *this, *this, *this}, AllServicePorts::Ports());
         runner_ = &runner;
         runner.SetObserver(this);
         runner.FormCreate(options_.script);

@@ -17,20 +17,9 @@
 
 namespace qv::interp::testing {
 
-class FakeServices : public WindowListPort,
-                     public KeyboardPort,
-                     public FilePort,
-                     public ProgramPort,
-                     public IniPort,
-                     public NetworkPort,
-                     public SystemSettingsPort,
-                     public MenuDialogPort,
-                     public ReplaceDialogPort,
-                     public IdlePort {
+class FakeServices : public AllServicePorts {
   public:
     explicit FakeServices(FakeHost& host) : host_(host) {}
-
-    Services Ports() { return ServicesOf(*this); }
 
     // Windows, topmost first.
     struct FakeWindow {
