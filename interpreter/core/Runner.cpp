@@ -59,7 +59,7 @@ void RunnerSteps::WaitOutTimer() {
         }
         if (!state.PromptMode) {
             s_.ProcessLine(line);
-            if (s_.ended || IsWaitingLine(line))
+            if (s_.Ended() || IsWaitingLine(line))
                 return;
             continue;
         }
@@ -87,16 +87,16 @@ bool RunnerSteps::RunPromptedLine(const std::string& line) {
         s_.SetTimerInterval(TimerId::WaitTimer, WaitTimerQuickInterval);
         s_.state.PromptMode = false;
         s_.ProcessLine(line);
-        return !s_.ended;
+        return !s_.Ended();
     }
     const int answer =
         s_.host.dialogs.ShowMessageBox("Are you sure you wish to Execute\r" + line,
                                        std::string(AppTitle), MessageBoxKind::ConfirmLine);
-    if (s_.ended)
+    if (s_.Ended())
         return false;
     if (answer == IdYes) {
         s_.ProcessLine(line);
-        return !s_.ended;
+        return !s_.Ended();
     }
     if (answer == IdNo)
         return true;
@@ -161,28 +161,24 @@ Runner::Runner(Host host, Services services)
 Runner::~Runner() = default;
 
 void Runner::SetObserver(RunObserver* observer) {
-    session_->observer = observer;
+    session_->SetObserver(observer);
 }
 
 void Runner::FormCreate(const std::optional<std::string>& commandLinePath) {
-    if (!session_->ended)
+    if (!session_->Ended())
         qv::interp::FormCreate(*session_, commandLinePath);
 }
 
 void Runner::OnTimer(TimerId id) {
     Session& s = *session_;
     // A message already queued for a timer that has since been switched off is dropped.
-    if (s.ended || !s.TimerEnabled(id))
+    if (s.Ended() || !s.TimerEnabled(id))
         return;
     switch (id) {
     case TimerId::WaitTimer:
         // A command that pumps messages after PROMPT switched the timer on must not start a
         // second tick inside this one; the timer stays on and fires again afterwards.
-        if (!s.inTick) {
-            s.inTick = true;
-            RunnerSteps(s).WaitOutTimer();
-            s.inTick = false;
-        }
+        s.RunTickOnce([&s] { RunnerSteps(s).WaitOutTimer(); });
         break;
     case TimerId::Digits:
         RunnerSteps(s).DigitsTimer();
@@ -205,13 +201,13 @@ void Runner::TimeOutTimer() {
 
 void Runner::CancelButClick() {
     Session& s = *session_;
-    if (!s.ended && s.controls.CancelEnabled)
+    if (!s.Ended() && s.controls.CancelEnabled)
         s.Cancel();
 }
 
 void Runner::Button1Click() {
     Session& s = *session_;
-    if (s.ended || !s.controls.NextEnabled)
+    if (s.Ended() || !s.controls.NextEnabled)
         return;
     if (s.controls.NextCaption == NextCaption) {
         s.controls.LoadTypeCap.clear();
@@ -226,7 +222,7 @@ void Runner::Button1Click() {
 
 void Runner::cmdPauseClick() {
     Session& s = *session_;
-    if (s.ended)
+    if (s.Ended())
         return;
     if (s.controls.PauseCaption == PauseCaption) {
         s.state.Paused = true;
@@ -247,7 +243,7 @@ void Runner::cmdPauseClick() {
 
 void Runner::TrayIcon1Click() {
     Session& s = *session_;
-    if (s.ended)
+    if (s.Ended())
         return;
     s.ShowWindow();
     s.SetTrayIcon(false);
@@ -255,7 +251,7 @@ void Runner::TrayIcon1Click() {
 
 void Runner::FormKeyDown(Key key) {
     Session& s = *session_;
-    if (s.ended)
+    if (s.Ended())
         return;
     if (key == Key::F5 && s.controls.CancelEnabled)
         s.Cancel();
@@ -265,9 +261,9 @@ void Runner::FormKeyDown(Key key) {
 
 bool Runner::FormCloseQuery() {
     Session& s = *session_;
-    if (!s.ended && !s.controls.CancelEnabled)
+    if (!s.Ended() && !s.controls.CancelEnabled)
         return false;
-    s.cipher.Burn();
+    s.WipeCipher();
     return true;
 }
 
@@ -284,7 +280,7 @@ const ControlState& Runner::Controls() const {
 }
 
 bool Runner::Ended() const {
-    return session_->ended;
+    return session_->Ended();
 }
 
 } // namespace qv::interp

@@ -32,22 +32,37 @@ class Session {
   public:
     Session(Host host, Services services);
 
+    // What the command handlers work with: the ports, the run's state, the hidden controls and
+    // the menus. The session's own bookkeeping (whether the run has ended, the observer, the
+    // cipher, the tick in progress) stays private behind the calls below.
     Host host;
     Services services;
     RunState state;
     StartupState startup;
     ControlState controls;
-    TDiamond cipher;
-    bool ended = false;
-    bool inTick = false;
-    // Optional; sees each command and entry (run log, what-if runs).
-    RunObserver* observer = nullptr;
+    logic::MenuSession menus;
+    std::optional<logic::WaitForWindowPoll> windowPoll;
+
+    // The application has been ended: no host call may follow.
+    bool Ended() const { return ended_; }
+    // Lets `observer` (or nobody) watch the commands and entries (run log, what-if runs).
+    void SetObserver(RunObserver* observer) { observer_ = observer; }
     // The line number the observer is told for the next dispatch, when it is not NextLine - 1
     // (the leading configuration lines run before NextLine moves).
-    int observedLine = -1;
-    logic::MenuSession menus;
-    bool menuTimerOn = false;
-    std::optional<logic::WaitForWindowPoll> windowPoll;
+    void ObserveNextLineAs(int lineNumber) { observedLine_ = lineNumber; }
+    // The cipher's key schedule, run once at start-up; wiped when the window may close.
+    void SetScriptKey();
+    void WipeCipher() { cipher_.Burn(); }
+    // Runs `tick` unless a tick is already running (a command that pumps messages after PROMPT
+    // switched the runner on must not start a second tick inside this one).
+    template <class Tick> void RunTickOnce(Tick tick) {
+        if (inTick_)
+            return;
+        inTick_ = true;
+        tick();
+        inTick_ = false;
+    }
+    bool MenuTimerOn() const { return menuTimerOn_; }
 
     // Timers behave like the window's timer components: switching on a running timer changes
     // nothing, a new interval restarts a running timer's period.
@@ -105,6 +120,12 @@ class Session {
   private:
     void Dispatch(const std::string& trimmedLine);
     int dispatchDepth = 0;
+    TDiamond cipher_;
+    bool ended_ = false;
+    bool inTick_ = false;
+    RunObserver* observer_ = nullptr;
+    int observedLine_ = -1;
+    bool menuTimerOn_ = false;
 };
 
 } // namespace qv::interp

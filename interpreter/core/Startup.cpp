@@ -68,7 +68,7 @@ void FormCreate(Session& session, const std::optional<std::string>& commandLineP
     session.startup.ComputerName = system.ComputerName().substr(0, 254);
     session.startup.ProgramFolder = system.ProgramFolder();
     session.startup.StartMoment = system.Now();
-    session.cipher.SetKey(ScriptKey);
+    session.SetScriptKey();
 
     if (commandLinePath) {
         if (!system.FileExists(*commandLinePath)) {
@@ -124,9 +124,9 @@ void FormCreate(Session& session, const std::optional<std::string>& commandLineP
             configures = true;
             if (test == LocateHideTest())
                 hidden = true;
-            session.observedLine = static_cast<int>(i);
+            session.ObserveNextLineAs(static_cast<int>(i));
             session.ProcessLine(line);
-            if (session.ended)
+            if (session.Ended())
                 return;
         }
         if (!configures) {

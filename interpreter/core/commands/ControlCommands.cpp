@@ -106,7 +106,7 @@ Dispatched DesktopCommand(Session& session, const std::string& line, const std::
         return Dispatched::Done;
     session.SetStatus(logic::RandomChoiceStatusText(logic::ExtractFileName(*chosen)));
     session.host.view.ProcessMessages();
-    if (session.ended)
+    if (session.Ended())
         return Dispatched::Done;
     session.services.settings.SetWallpaper(*chosen);
     return Dispatched::Done;

@@ -37,17 +37,17 @@ class SessionCopyView final : public logic::CopyView {
     }
 
     void SetCopyLayout(bool copying) override {
-        if (!s_.ended)
+        if (!s_.Ended())
             s_.host.view.SetCopyLayout(copying);
     }
 
     void ProcessMessages() override {
-        if (!s_.ended)
+        if (!s_.Ended())
             s_.host.view.ProcessMessages();
     }
 
     void SetCopyAnimation(bool running) {
-        if (!s_.ended)
+        if (!s_.Ended())
             s_.host.view.SetCopyAnimation(running);
     }
 
@@ -60,7 +60,7 @@ class SessionCopyView final : public logic::CopyView {
             // Only the animation stops; the window keeps its copy layout while paused.
             Flush();
             SetCopyAnimation(false);
-            while (state.Paused && !s_.ended && !state.StopRequested && !state.SkipRequested) {
+            while (state.Paused && !s_.Ended() && !state.StopRequested && !state.SkipRequested) {
                 s_.services.idle.WaitForMessage();
                 s_.host.view.ProcessMessages();
             }
@@ -70,7 +70,7 @@ class SessionCopyView final : public logic::CopyView {
     }
 
     logic::ReplaceAnswer AskReplace(const logic::ReplaceQuestion& question) override {
-        if (s_.ended)
+        if (s_.Ended())
             return logic::ReplaceAnswer::Cancel;
         Flush();
         return s_.services.replace.AskReplace(question);
@@ -85,7 +85,7 @@ class SessionCopyView final : public logic::CopyView {
 
     bool Stopping() {
         RunState& state = s_.state;
-        if (s_.ended || state.StopRequested)
+        if (s_.Ended() || state.StopRequested)
             return true;
         if (state.SkipRequested) {
             state.SkipRequested = false;
@@ -137,7 +137,7 @@ Dispatched DelCommand(Session& session, const std::string& line, const std::stri
     const std::string paths = logic::ParseDelLine(line);
     session.SetStatus(logic::DeletingStatusText(paths));
     session.host.view.ProcessMessages();
-    if (session.ended)
+    if (session.Ended())
         return Dispatched::Done;
     const std::string pathList = logic::ShellPathList(paths);
     if (pathList.size() > 1) {

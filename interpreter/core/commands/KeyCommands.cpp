@@ -51,7 +51,7 @@ Dispatched SendKeysCommand(Session& session, const std::string& line, const std:
     }
     TSendKey sender(session.services.keyboard, session.services.windows);
     const TSendKey::Result result = sender.SendKeysTo(request.keys, list.Handles(*found));
-    if (session.ended)
+    if (session.Ended())
         return Dispatched::Done;
     session.host.view.ProcessMessages();
     if (result.fault && session.state.ErrorsOn)

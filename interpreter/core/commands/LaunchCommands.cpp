@@ -76,7 +76,7 @@ void LaunchFile(Session& session, const logic::LaunchRequest& request) {
         session.SetTimerEnabled(TimerId::WaitTimer, false);
         session.SetTimerEnabled(TimerId::Digits, false);
         session.host.view.ProcessMessages();
-        if (session.ended)
+        if (session.Ended())
             return;
         session.controls.WaitMarkerPath = WriteWaitBatch(session, request.file, request.parameters);
         session.AppendStatus(std::string(logic::WaitingForCloseText));
@@ -113,7 +113,7 @@ Dispatched RunCommand(Session& session, const std::string& line, const std::stri
     const bool exists = session.host.system.FileExists(path);
     if (exists && state.ScriptStack.size() < MaxRunDepth)
         script = session.ReadScript(path);
-    if (session.ended)
+    if (session.Ended())
         return Dispatched::Done;
     if (script.status == ReadResult::Status::Invalid) {
         if (exists)
@@ -145,7 +145,7 @@ Dispatched LoadCommand(Session& session, const std::string& line, const std::str
         session.host.view.ShowCommandIcon(FileIcon(session, load.path));
     session.SetStatus(logic::LoadingStatusText(load.path));
     LaunchFile(session, logic::MakeLaunchRequest(load));
-    if (!session.ended)
+    if (!session.Ended())
         session.host.view.ProcessMessages();
     return Dispatched::Done;
 }

@@ -81,7 +81,7 @@ Dispatched MenuShowCommand(Session& session, const std::string&, const std::stri
     // Without "&Quit Script" and with the close box refused, the menu can only end with OK.
     const bool ok =
         session.services.menus.ShowMenu(menu, quitHidden, session.state.PromptMode) || quitHidden;
-    if (session.ended)
+    if (session.Ended())
         return Dispatched::Done;
     session.SetMenuTimerEnabled(false);
     const logic::MenuShowOutcome outcome = session.menus.Current().Close(ok);
@@ -91,7 +91,7 @@ Dispatched MenuShowCommand(Session& session, const std::string&, const std::stri
 }
 
 void MenuTimeOutTimer(Session& session) {
-    if (session.ended || !session.menuTimerOn)
+    if (session.Ended() || !session.MenuTimerOn())
         return;
     if (!session.menus.MenuCreated() || !session.menus.Current().TimerRunning()) {
         // Choosing an entry, a key or minimising has stopped the count-down in the model.

@@ -11,13 +11,13 @@ void RunNet(Session& session, logic::NetCommand command, const std::string& line
         {CommandIcon::Source::NetworkPicture, {}, logic::NetCommandImage(command)});
     const auto processMessages = [&session] {
         session.host.view.ProcessMessages();
-        return !session.ended;
+        return !session.Ended();
     };
     const logic::NetCommandOutcome outcome = logic::RunNetCommand(
         command, line, session.services.network,
         [&session](const std::string& text) { session.SetStatus(text); },
         {session.state.CurrentScript, session.state.NextLine, line}, processMessages);
-    if (session.ended)
+    if (session.Ended())
         return;
     if (!outcome.connected)
         session.Note(NoteKind::Failed, outcome.failure);
