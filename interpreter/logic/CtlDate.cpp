@@ -1,6 +1,7 @@
 #include "interpreter/logic/CtlDate.h"
 
 #include "interpreter/logic/Calendar.h"
+#include "language/Grammar.h"
 #include "language/Text.h"
 
 #include <array>
@@ -163,9 +164,7 @@ std::optional<CivilDate> ParseShortDate(std::string_view text, std::string_view 
 std::optional<CivilDate> DateLineTarget(std::string_view trimmedLine,
                                         std::string_view shortDateFormat,
                                         const DateAndTime& startMoment) {
-    constexpr std::string_view keyword = "DATE ";
-    const std::string_view argument =
-        trimmedLine.size() > keyword.size() ? trimmedLine.substr(keyword.size()) : "";
+    const std::string_view argument = ArgumentOf(trimmedLine, Keyword::Date);
     if (UpperCase(argument) == "TODAY")
         return CivilDate{startMoment.year, startMoment.month, startMoment.day};
     return ParseShortDate(argument, shortDateFormat, startMoment.year);

@@ -147,7 +147,7 @@ MenuShowOutcome MenuModel::Close(bool ok) {
     } else if (DefaultEntry()) {
         outcome.action = MenuShowOutcome::Action::RunScript;
         outcome.statusText = "Running A New script\r\n" + choice;
-        outcome.runLine = "RUN " + choice;
+        outcome.runLine = BuildRun({choice});
     }
     choice.clear();
     return outcome;

@@ -118,7 +118,8 @@ Dispatched ShutdownRestartCommand(Session& session, const std::string&, const st
 }
 
 Dispatched LogoutCommand(Session& session, const std::string&, const std::string& upper) {
-    ExitWindows(session, StartsWith(upper, "LOGOUT") ? Keyword::Logout : Keyword::Logoff);
+    ExitWindows(session, StartsWith(upper, KeywordText(Keyword::Logout)) ? Keyword::Logout
+                                                                         : Keyword::Logoff);
     return Dispatched::Done;
 }
 

@@ -3,6 +3,7 @@
 #include "interpreter/logic/OpsLoad.h"
 #include "interpreter/logic/OpsPaths.h"
 #include "interpreter/logic/OpsWaitBatch.h"
+#include "language/Grammar.h"
 #include "language/Text.h"
 
 namespace qv::interp {
@@ -104,7 +105,7 @@ void LaunchFile(Session& session, const logic::LaunchRequest& request) {
 } // namespace
 
 Dispatched RunCommand(Session& session, const std::string& line, const std::string&) {
-    const std::string path = line.substr(std::string_view("RUN ").size());
+    const std::string path = ParseRun(line).path;
     session.SetStatus("Running A New script\r" + path);
     RunState& state = session.state;
     // A folder, or a file that is no compiled script, fails like a missing one: the stacks stay
