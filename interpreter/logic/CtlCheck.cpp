@@ -48,7 +48,9 @@ std::optional<std::string> CheckControlLine(std::string_view trimmedLine,
         break;
     case Keyword::MenuItem:
         if (!MenuItemNumber(trimmedLine))
-            return Problem("MENU ITEM needs an item number from 1 to 9");
+            // The interpreter records nothing for it: the line only defines no entry.
+            return std::string("MENU ITEM needs an item number from 1 to 9: the line defines "
+                               "no menu entry");
         break;
     case Keyword::MenuDefault:
         if (!ReadMenuDefaultLine(trimmedLine).seconds)

@@ -24,10 +24,10 @@ TEST(CheckControlLine, FindsTheArgumentErrors) {
                              "CENTER, CENTER, CENTER LEFT, BOTTOM RIGHT, ...) or MINI, HIDE or "
                              "SHOW"},
         {"MENU ITEM 3 Accounts,c:\\acct.qvc", nullptr},
-        {"MENU ITEM 0 Zero,z.qvc", "Invalid Command (200): MENU ITEM needs an item number from 1 "
-                                   "to 9"},
-        {"MENU ITEM 10 Ten,t.qvc", "Invalid Command (200): MENU ITEM needs an item number from 1 "
-                                   "to 9"},
+        {"MENU ITEM 0 Zero,z.qvc", "MENU ITEM needs an item number from 1 to 9: the line defines "
+                                   "no menu entry"},
+        {"MENU ITEM 10 Ten,t.qvc", "MENU ITEM needs an item number from 1 to 9: the line defines "
+                                   "no menu entry"},
         {"MENU DEFAULT 10", nullptr},
         {"MENU DEFAULT 1.5", "Invalid Command (200): MENU DEFAULT needs a whole number of seconds"},
         {"DATE TODAY", nullptr},

@@ -133,13 +133,13 @@ TEST_F(QvTool, CheckReportsArgumentErrorsOfCommands) {
                                   "'CONNECT [\\\\srv\\share]'",
                                   "'SENDKEYS Notepad,{NOSUCHKEY}'"};
     // The good WAIT FOR LOAD line (6) is not reported; the argument errors of the first five
-    // are invalid commands to the interpreter.
+    // are invalid commands to the interpreter, but for the MENU ITEM (2), which defines nothing.
     for (std::size_t i = 0, sourceLine = 1; i < lines.size(); ++i, ++sourceLine) {
         if (sourceLine == 6)
             ++sourceLine;
         const std::string prefix = src + ":" + std::to_string(sourceLine) + ": ";
         EXPECT_EQ(lines[i].rfind(prefix, 0), 0u) << lines[i];
-        if (sourceLine < 6) {
+        if (sourceLine < 6 && sourceLine != 2) {
             EXPECT_EQ(lines[i].rfind(prefix + "Invalid Command (200)", 0), 0u) << lines[i];
         }
         EXPECT_NE(lines[i].find(expectedEnds[sourceLine - 1]), std::string::npos) << lines[i];
