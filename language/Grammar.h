@@ -38,12 +38,12 @@ std::string_view ArgumentOf(std::string_view line, Keyword keyword);
 //
 // LOAD path {arguments} [state] <conditions> (time window)
 // The path runs up to the first mark group; a group counts only where it is well formed:
-// "{" up to the next "}" (without it, no arguments and the rest of the line is lost), "[" MIN,
-// MAX or HIDE "]" in any case,
-// "<" R and week-day digits 1 to 7 ">", "(" eight digits ")". Any other "[", "<" or "(" is part
-// of the path, so LOAD C:\PROGRAM FILES (X86)\APP\APP.EXE names that program. A path in double
-// quotes is taken as written, marks and all. Blanks between the path and its first group are
-// not part of the path. Of each kind of group the first one counts.
+// "{" up to the next "}" (without it: no arguments, and the rest of the line is ignored),
+// "[" MIN, MAX or HIDE "]" in any case, "<" R and week-day digits 1 to 7 ">", "(" eight digits
+// ")". Any other "[", "<" or "(" is part of the path, so LOAD C:\PROGRAM FILES (X86)\APP\APP.EXE
+// names that program. A path in double quotes is taken as written, marks and all. Blanks
+// between the path and its first group are not part of the path. Of each kind of group the
+// first one counts.
 
 struct LoadFields {
     bool wait = false; // LOAD AND WAIT

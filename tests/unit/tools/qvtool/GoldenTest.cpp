@@ -47,14 +47,18 @@ class Golden : public ::testing::Test {
         std::sort(names.begin(), names.end());
         // Every script is compiled first: the scripts call each other.
         for (const std::string& name : names) {
-            const fs::path source = work / (name + ".qvs");
+            const std::string source = Path(name + ".qvs");
             std::ofstream(source, std::ios::binary)
                 << Replaced(ReadText(GoldenDir / (name + ".qvs")), "%DIR%", work.string());
             std::ostringstream out, err;
-            ASSERT_EQ(RunQvTool({"compile", source.string()}, out, err), ExitOk) << err.str();
+            ASSERT_EQ(RunQvTool({"compile", source}, out, err), ExitOk) << err.str();
         }
     }
     void TearDown() override { fs::remove_all(work); }
+
+    // A file in the work folder, joined with "/" as the golden sources join theirs, so that the
+    // outputs read alike on Windows.
+    std::string Path(const std::string& file) const { return work.string() + "/" + file; }
 
     std::string Tool(const std::vector<std::string>& args) {
         std::ostringstream out, err;
@@ -78,7 +82,7 @@ class Golden : public ::testing::Test {
 TEST_F(Golden, DecompiledTextAndWhatIfRunMatchTheCommittedFiles) {
     ASSERT_FALSE(names.empty());
     for (const std::string& name : names) {
-        const std::string compiled = (work / (name + ".qvc")).string();
+        const std::string compiled = Path(name + ".qvc");
         Compare(name, "decompiled", Tool({"decompile", compiled}));
         // A Monday in the morning, with fixed names, so that every run decides alike.
         Compare(name, "run",
