@@ -46,6 +46,10 @@ std::size_t KeywordIndex(Keyword keyword) {
     return static_cast<std::size_t>(keyword);
 }
 
+std::string_view KeywordText(Keyword keyword) {
+    return KeywordTable[KeywordIndex(keyword)].text;
+}
+
 std::optional<Keyword> MatchKeyword(std::string_view upperLine, std::size_t from) {
     for (std::size_t i = from; i < KeywordTable.size(); ++i)
         if (StartsWith(upperLine, KeywordTable[i].text))
@@ -57,6 +61,12 @@ bool IsIgnoredLine(std::string_view rawLine) {
     if (rawLine.empty() || rawLine.front() == ';')
         return true;
     return rawLine.size() >= 3 && UpperCase(rawLine.substr(0, 3)) == "REM";
+}
+
+bool IsWaitingLine(std::string_view rawLine) {
+    const std::string upper = UpperCase(NormaliseLine(rawLine));
+    return StartsWith(upper, KeywordText(Keyword::Wait)) ||
+           StartsWith(upper, KeywordText(Keyword::LoadAndWait));
 }
 
 std::string NormaliseLine(std::string_view rawLine) {

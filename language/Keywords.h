@@ -55,12 +55,19 @@ extern const std::array<KeywordTest, KeywordCount> KeywordTable;
 // Index into KeywordTable of a keyword.
 std::size_t KeywordIndex(Keyword keyword);
 
+// The keyword's test text ("WAIT ", "LOAD AND WAIT"): the one spelling of every keyword.
+std::string_view KeywordText(Keyword keyword);
+
 // The first test, from table index `from` on, whose text starts `upperLine`.
 std::optional<Keyword> MatchKeyword(std::string_view upperLine, std::size_t from = 0);
 
 // Lines the runner passes over without dispatching: empty lines, ";" comments and lines whose
 // first three characters are "REM" in any case. Tested on the raw, untrimmed line.
 bool IsIgnoredLine(std::string_view rawLine);
+
+// Lines after which the runner stays suspended until their command resumes it: the trimmed,
+// upper-cased line starts with "WAIT " (WAIT, WAIT FOR LOAD, WAIT FOR WINDOW) or "LOAD AND WAIT".
+bool IsWaitingLine(std::string_view rawLine);
 
 // The argument source of every command: the line without leading and trailing blanks and
 // control characters.

@@ -6,12 +6,9 @@
 
 namespace qv::editor {
 
-// The path of a trimmed LOAD or LOAD AND WAIT line: the text after "LOAD " (and after "AND WAIT"
-// when the line starts with it), up to the first switch group. A group ("(", "<", "[" or "{")
-// counts only where well formed: its opening mark follows a blank or another group, its closing
-// mark comes later and is followed by the line's end, a blank or another group. So
-// C:\Program Files (x86)\App\App.exe keeps its whole path. A path in double quotes is the text
-// between them.
+// The path of a trimmed LOAD or LOAD AND WAIT line as the interpreter reads it (the script
+// grammar: a mark group counts only where it is well formed, so C:\Program Files (x86)\App\App.exe
+// keeps its whole path; a path in double quotes is the text between them).
 std::string LoadProgramPath(std::string_view command);
 
 } // namespace qv::editor

@@ -1,8 +1,8 @@
 #include "editor/core/RowKinds.h"
 
 #include "editor/core/LoadPath.h"
-#include "interpreter/logic/OpsMarks.h"
 #include "interpreter/logic/OpsPaths.h"
+#include "language/Grammar.h"
 #include "language/Text.h"
 
 #include <array>
@@ -87,7 +87,7 @@ std::string RowTitle(RowKind kind, std::string_view command) {
     case TitleRule::ProperLineSeconds:
         return ProperCase(command) + std::string(entry.suffix);
     case TitleRule::MarkedName:
-        return std::string(entry.text) + UpperCase(logic::MarkedText(command, '{', '}')) +
+        return std::string(entry.text) + UpperCase(MarkedText(command, '{', '}')) +
                std::string(entry.suffix);
     case TitleRule::AfterKeyword:
         // The keyword's own blank stays, so two blanks separate the words.

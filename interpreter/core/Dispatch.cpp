@@ -1,5 +1,5 @@
 #include "interpreter/core/Session.h"
-#include "interpreter/core/commands/Commands.h"
+#include "interpreter/core/commands/CommandHandlers.h"
 #include "language/Keywords.h"
 #include "language/Text.h"
 
@@ -63,20 +63,20 @@ static_assert(TableFollowsKeywordOrder());
 } // namespace
 
 void Session::ProcessLine(const std::string& rawLine) {
-    if (ended)
+    if (ended_)
         return;
     if (state.StopRequested) {
         SetTimerEnabled(TimerId::WaitTimer, false);
         return;
     }
     const std::string line = NormaliseLine(rawLine);
-    // Only the outermost dispatch is a command of its own for the observer.
-    RunObserver* const watching = dispatchDepth == 0 && !line.empty() ? observer : nullptr;
+    // Only the outermost dispatch is a command of its own for the observer_.
+    RunObserver* const watching = dispatchDepth == 0 && !line.empty() ? observer_ : nullptr;
     if (watching) {
         watching->LineStarted(state.CurrentScript,
-                              observedLine >= 0 ? observedLine : state.NextLine - 1, line);
+                              observedLine_ >= 0 ? observedLine_ : state.NextLine - 1, line);
     }
-    observedLine = -1;
+    observedLine_ = -1;
     ++dispatchDepth;
     Dispatch(line);
     --dispatchDepth;
@@ -89,7 +89,7 @@ void Session::Dispatch(const std::string& line) {
     std::size_t from = 0;
     while (const std::optional<Keyword> keyword = MatchKeyword(upper, from)) {
         const std::size_t index = KeywordIndex(*keyword);
-        if (DispatchTable[index].handler(*this, line, upper) == Dispatched::Done || ended)
+        if (DispatchTable[index].handler(*this, line, upper) == Dispatched::Done || ended_)
             return;
         from = index + 1;
     }

@@ -92,6 +92,8 @@ class ProgressView {
     virtual void SetTrayIcon(bool active) = 0;
     // Switches the copy layout (taller window, Anim running) on or off.
     virtual void SetCopyLayout(bool copying) = 0;
+    // Stops or restarts Anim's clip within the copy layout (a paused copy keeps its layout).
+    virtual void SetCopyAnimation(bool running) = 0;
     // Dispatches pending window messages (repaint, buttons, keys, timers) and returns.
     virtual void ProcessMessages() = 0;
 };
@@ -102,13 +104,20 @@ inline constexpr int IdCancel = 2;
 inline constexpr int IdYes = 6;
 inline constexpr int IdNo = 7;
 
+// The core's message boxes; each value is the MB_* bits its Part gives it.
+enum class MessageBoxKind : std::uint32_t {
+    MissingScript = 0x1010, // stop icon, system-modal: the command-line script does not exist
+    NewerVersion = 0x10,    // error icon: the script needs a later interpreter
+    ConfirmLine = 0x1023,   // Yes, No, Cancel, question icon, system-modal: prompt mode
+};
+
 class Dialogs {
   public:
     virtual ~Dialogs() = default;
-    // A system message box; `flags` are the MB_* bits; returns the pressed button (Id*).
+    // A system message box of the given kind; returns the pressed button (Id*).
     // (Not named MessageBox: windows.h defines that name as a macro.)
     virtual int ShowMessageBox(const std::string& text, const std::string& title,
-                               std::uint32_t flags) = 0;
+                               MessageBoxKind kind) = 0;
     // The modal "Error Log" dialog holding `text`.
     virtual void ShowErrorLog(const std::string& text) = 0;
     // The modal "Prompt On" check list over `entries` (all unchecked at first). Returns the

@@ -67,7 +67,22 @@ void RunLog::LineStarted(const std::string& script, int lineNumber, const std::s
     inLine_ = true;
 }
 
-void RunLog::LineNote(const std::string& note) {
+std::string NoteText(NoteKind kind, const std::string& text) {
+    switch (kind) {
+    case NoteKind::Skipped:
+        return "skipped: " + text;
+    case NoteKind::Outcome:
+        return "outcome: " + text;
+    case NoteKind::Failed:
+        return "failed: " + text;
+    case NoteKind::Intent:
+        break;
+    }
+    return text;
+}
+
+void RunLog::LineNote(NoteKind kind, const std::string& text) {
+    const std::string note = NoteText(kind, text);
     if (inLine_)
         notes_.push_back(OneLine(note));
     else

@@ -27,7 +27,7 @@ class RunLog final : public RunObserver {
 
     void ScriptLoaded(const std::string& path) override;
     void LineStarted(const std::string& script, int lineNumber, const std::string& line) override;
-    void LineNote(const std::string& note) override;
+    void LineNote(NoteKind kind, const std::string& text) override;
     void LineFinished() override;
     void ErrorEntry(const std::string& entry) override;
     void RunEnded(const std::string& errorReport) override;

@@ -5,6 +5,17 @@
 
 namespace qv::interp {
 
+// What a note says about the current command.
+enum class NoteKind {
+    Intent,  // what the command sets out to do ("run C:\X.QVC, then return")
+    Skipped, // why it did nothing ("not on Sunday")
+    Outcome, // what it achieved ("3 copied, 0 skipped")
+    Failed,  // how it failed, with the system's code and text
+};
+
+// The note as the run log writes it: "skipped: ", "outcome: " or "failed: " before the text.
+std::string NoteText(NoteKind kind, const std::string& text);
+
 class RunObserver {
   public:
     virtual ~RunObserver() = default;
@@ -14,8 +25,8 @@ class RunObserver {
     // is the first command) and the trimmed line.
     virtual void LineStarted(const std::string& script, int lineNumber,
                              const std::string& line) = 0;
-    // What the command did or why it did nothing, in a few words ("skipped: not on Sunday").
-    virtual void LineNote(const std::string& note) = 0;
+    // What the command did or why it did nothing, in a few words.
+    virtual void LineNote(NoteKind kind, const std::string& text) = 0;
     // The dispatch of the line has returned (a waiting command may still be waiting).
     virtual void LineFinished() = 0;
     // An entry has been added to the error report, exactly as it stands there.

@@ -2,7 +2,7 @@
 
 #include "interpreter/core/Session.h"
 #include "interpreter/core/Startup.h"
-#include "interpreter/core/commands/Commands.h"
+#include "interpreter/core/commands/CommandHandlers.h"
 #include "language/Keywords.h"
 #include "language/Text.h"
 
@@ -13,13 +13,6 @@
 namespace qv::interp {
 
 namespace {
-
-constexpr std::uint32_t MbYesNoCancelQuestionSystemModal = 0x1023;
-
-bool IsWaitingLine(const std::string& line) {
-    const std::string upper = UpperCase(NormaliseLine(line));
-    return StartsWith(upper, "WAIT ") || StartsWith(upper, "LOAD AND WAIT");
-}
 
 int ParseLineNumber(const std::string& text) {
     int value = 1;
@@ -66,7 +59,7 @@ void RunnerSteps::WaitOutTimer() {
         }
         if (!state.PromptMode) {
             s_.ProcessLine(line);
-            if (s_.ended || IsWaitingLine(line))
+            if (s_.Ended() || IsWaitingLine(line))
                 return;
             continue;
         }
@@ -89,20 +82,21 @@ bool RunnerSteps::RunPromptedLine(const std::string& line) {
     if (IsWaitingLine(line))
         return true;
     const std::string upper = UpperCase(NormaliseLine(line));
-    if (StartsWith(upper, "PROMPT ") && upper.substr(std::string_view("PROMPT ").size()) == "OFF") {
+    if (StartsWith(upper, KeywordText(Keyword::Prompt)) &&
+        upper.substr(KeywordText(Keyword::Prompt).size()) == "OFF") {
         s_.SetTimerInterval(TimerId::WaitTimer, WaitTimerQuickInterval);
         s_.state.PromptMode = false;
         s_.ProcessLine(line);
-        return !s_.ended;
+        return !s_.Ended();
     }
     const int answer =
         s_.host.dialogs.ShowMessageBox("Are you sure you wish to Execute\r" + line,
-                                       std::string(AppTitle), MbYesNoCancelQuestionSystemModal);
-    if (s_.ended)
+                                       std::string(AppTitle), MessageBoxKind::ConfirmLine);
+    if (s_.Ended())
         return false;
     if (answer == IdYes) {
         s_.ProcessLine(line);
-        return !s_.ended;
+        return !s_.Ended();
     }
     if (answer == IdNo)
         return true;
@@ -159,36 +153,32 @@ void RunnerSteps::CountDownTimerTick() {
 
 Runner::Runner(Host host)
     : nullServices_(std::make_unique<NullServices>()),
-      session_(std::make_unique<Session>(host, *nullServices_)) {}
+      session_(std::make_unique<Session>(host, nullServices_->Ports())) {}
 
-Runner::Runner(Host host, Services& services)
+Runner::Runner(Host host, Services services)
     : session_(std::make_unique<Session>(host, services)) {}
 
 Runner::~Runner() = default;
 
 void Runner::SetObserver(RunObserver* observer) {
-    session_->observer = observer;
+    session_->SetObserver(observer);
 }
 
 void Runner::FormCreate(const std::optional<std::string>& commandLinePath) {
-    if (!session_->ended)
+    if (!session_->Ended())
         qv::interp::FormCreate(*session_, commandLinePath);
 }
 
 void Runner::OnTimer(TimerId id) {
     Session& s = *session_;
     // A message already queued for a timer that has since been switched off is dropped.
-    if (s.ended || !s.TimerEnabled(id))
+    if (s.Ended() || !s.TimerEnabled(id))
         return;
     switch (id) {
     case TimerId::WaitTimer:
         // A command that pumps messages after PROMPT switched the timer on must not start a
         // second tick inside this one; the timer stays on and fires again afterwards.
-        if (!s.inTick) {
-            s.inTick = true;
-            RunnerSteps(s).WaitOutTimer();
-            s.inTick = false;
-        }
+        s.RunTickOnce([&s] { RunnerSteps(s).WaitOutTimer(); });
         break;
     case TimerId::Digits:
         RunnerSteps(s).DigitsTimer();
@@ -211,13 +201,13 @@ void Runner::TimeOutTimer() {
 
 void Runner::CancelButClick() {
     Session& s = *session_;
-    if (!s.ended && s.controls.CancelEnabled)
+    if (!s.Ended() && s.controls.CancelEnabled)
         s.Cancel();
 }
 
 void Runner::Button1Click() {
     Session& s = *session_;
-    if (s.ended || !s.controls.NextEnabled)
+    if (s.Ended() || !s.controls.NextEnabled)
         return;
     if (s.controls.NextCaption == NextCaption) {
         s.controls.LoadTypeCap.clear();
@@ -232,7 +222,7 @@ void Runner::Button1Click() {
 
 void Runner::cmdPauseClick() {
     Session& s = *session_;
-    if (s.ended)
+    if (s.Ended())
         return;
     if (s.controls.PauseCaption == PauseCaption) {
         s.state.Paused = true;
@@ -253,7 +243,7 @@ void Runner::cmdPauseClick() {
 
 void Runner::TrayIcon1Click() {
     Session& s = *session_;
-    if (s.ended)
+    if (s.Ended())
         return;
     s.ShowWindow();
     s.SetTrayIcon(false);
@@ -261,7 +251,7 @@ void Runner::TrayIcon1Click() {
 
 void Runner::FormKeyDown(Key key) {
     Session& s = *session_;
-    if (s.ended)
+    if (s.Ended())
         return;
     if (key == Key::F5 && s.controls.CancelEnabled)
         s.Cancel();
@@ -271,9 +261,9 @@ void Runner::FormKeyDown(Key key) {
 
 bool Runner::FormCloseQuery() {
     Session& s = *session_;
-    if (!s.ended && !s.controls.CancelEnabled)
+    if (!s.Ended() && !s.controls.CancelEnabled)
         return false;
-    s.cipher.Burn();
+    s.WipeCipher();
     return true;
 }
 
@@ -290,7 +280,7 @@ const ControlState& Runner::Controls() const {
 }
 
 bool Runner::Ended() const {
-    return session_->ended;
+    return session_->Ended();
 }
 
 } // namespace qv::interp

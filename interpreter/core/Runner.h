@@ -11,7 +11,7 @@
 namespace qv::interp {
 
 class Session;
-class Services;
+struct Services;
 class NullServices;
 
 // Keys the window previews before its controls.
@@ -21,7 +21,7 @@ class Runner {
   public:
     // A host without the command families' ports: their calls do nothing and report failure.
     explicit Runner(Host host);
-    Runner(Host host, Services& services);
+    Runner(Host host, Services services);
     ~Runner();
     Runner(const Runner&) = delete;
     Runner& operator=(const Runner&) = delete;

@@ -2,8 +2,9 @@
 // The ports the command families need beyond Host.h: windows of other programs, key events,
 // files, program starts, network connections, the clock and the other system settings, and the
 // menu and replace dialogs. As with Host, the core decides and a host only carries out; every
-// call is made on the one window thread. A host that has none of these passes nothing to
-// Runner and gets NullServices, whose calls do nothing and report failure.
+// call is made on the one window thread. The ports reach Runner as a struct of references
+// (Services); a host that has none of these passes nothing and gets NullServices, whose calls
+// do nothing and report failure.
 #include "interpreter/logic/CtlDate.h"
 #include "interpreter/logic/CtlMenu.h"
 #include "interpreter/logic/OpsCopy.h"
@@ -174,21 +175,42 @@ class IdlePort {
     virtual void WaitForMessage() = 0;
 };
 
-// Everything above in one object; each port stays a separate interface.
-class Services : public WindowListPort,
-                 public KeyboardPort,
-                 public FilePort,
-                 public ProgramPort,
-                 public IniPort,
-                 public NetworkPort,
-                 public SystemSettingsPort,
-                 public MenuDialogPort,
-                 public ReplaceDialogPort,
-                 public IdlePort {};
+// The ports the command families use, each its own small interface; all must outlive the
+// runner.
+struct Services {
+    WindowListPort& windows;
+    KeyboardPort& keyboard;
+    FilePort& files;
+    ProgramPort& programs;
+    IniPort& ini;
+    NetworkPort& network;
+    SystemSettingsPort& settings;
+    MenuDialogPort& menus;
+    ReplaceDialogPort& replace;
+    IdlePort& idle;
+};
+
+// Every port in one class, for a host that implements them all in one object (a fake, the
+// null host, the what-if host).
+class AllServicePorts : public WindowListPort,
+                        public KeyboardPort,
+                        public FilePort,
+                        public ProgramPort,
+                        public IniPort,
+                        public NetworkPort,
+                        public SystemSettingsPort,
+                        public MenuDialogPort,
+                        public ReplaceDialogPort,
+                        public IdlePort {
+  public:
+    Services Ports() {
+        return {*this, *this, *this, *this, *this, *this, *this, *this, *this, *this};
+    }
+};
 
 // Does nothing and reports failure everywhere, so a host without these ports never hangs:
 // no windows are found, no file exists, dialogs answer as if cancelled.
-class NullServices final : public Services {
+class NullServices final : public AllServicePorts {
   public:
     // ERROR_NO_NETWORK.
     static constexpr std::uint32_t NoNetworkCode = 1222;

@@ -8,13 +8,9 @@
 
 namespace qv::interp {
 
-namespace {
+namespace {} // namespace
 
-constexpr std::uint32_t MbIconError = 0x10;
-
-} // namespace
-
-Session::Session(Host h, Services& s) : host(h), services(s) {
+Session::Session(Host h, Services s) : host(h), services(s) {
     Timer(TimerId::WaitTimer).Interval = WaitTimerDesignInterval;
     Timer(TimerId::Digits).Interval = 100;
     Timer(TimerId::Digits).Counter = DigitsStartCounter;
@@ -25,7 +21,7 @@ Session::Session(Host h, Services& s) : host(h), services(s) {
 
 void Session::SetTimerEnabled(TimerId id, bool enabled) {
     TimerState& timer = Timer(id);
-    if (ended || timer.Enabled == enabled)
+    if (ended_ || timer.Enabled == enabled)
         return;
     timer.Enabled = enabled;
     if (enabled)
@@ -36,7 +32,7 @@ void Session::SetTimerEnabled(TimerId id, bool enabled) {
 
 void Session::SetTimerInterval(TimerId id, int intervalMs) {
     TimerState& timer = Timer(id);
-    if (ended || timer.Interval == intervalMs)
+    if (ended_ || timer.Interval == intervalMs)
         return;
     timer.Interval = intervalMs;
     if (timer.Enabled)
@@ -50,17 +46,17 @@ void Session::StopAllTimers() {
 }
 
 void Session::SetMenuTimerEnabled(bool enabled) {
-    if (ended || menuTimerOn == enabled)
+    if (ended_ || menuTimerOn_ == enabled)
         return;
-    menuTimerOn = enabled;
+    menuTimerOn_ = enabled;
     if (enabled)
-        services.StartMenuTimer(logic::MenuTimeOutIntervalMs);
+        services.menus.StartMenuTimer(logic::MenuTimeOutIntervalMs);
     else
-        services.StopMenuTimer();
+        services.menus.StopMenuTimer();
 }
 
 void Session::SetStatus(const std::string& text) {
-    if (ended)
+    if (ended_)
         return;
     controls.StatusText = text;
     host.view.SetStatusText(text);
@@ -71,35 +67,35 @@ void Session::AppendStatus(const std::string& text) {
 }
 
 void Session::SetTitle(const std::string& text) {
-    if (ended)
+    if (ended_)
         return;
     controls.Title = text;
     host.view.SetTitle(text);
 }
 
 void Session::SetClockFrame(int frame) {
-    if (ended)
+    if (ended_)
         return;
     controls.ClockFrame = frame;
     host.view.SetClockFrame(frame);
 }
 
 void Session::SetNextCaption(std::string_view caption) {
-    if (ended)
+    if (ended_)
         return;
     controls.NextCaption = caption;
     host.view.SetButtonCaption(Button::Button1, controls.NextCaption);
 }
 
 void Session::SetPauseCaption(std::string_view caption) {
-    if (ended)
+    if (ended_)
         return;
     controls.PauseCaption = caption;
     host.view.SetButtonCaption(Button::cmdPause, controls.PauseCaption);
 }
 
 void Session::SetButtonEnabled(Button button, bool enabled) {
-    if (ended)
+    if (ended_)
         return;
     if (button == Button::CancelBut)
         controls.CancelEnabled = enabled;
@@ -109,28 +105,28 @@ void Session::SetButtonEnabled(Button button, bool enabled) {
 }
 
 void Session::ShowWindowCentred() {
-    if (ended)
+    if (ended_)
         return;
     controls.Visible = true;
     host.view.ShowCentred();
 }
 
 void Session::ShowWindow() {
-    if (ended)
+    if (ended_)
         return;
     controls.Visible = true;
     host.view.Show();
 }
 
 void Session::HideWindow() {
-    if (ended)
+    if (ended_)
         return;
     controls.Visible = false;
     host.view.Hide();
 }
 
 void Session::SetTrayIcon(bool active) {
-    if (ended)
+    if (ended_)
         return;
     controls.TrayIconActive = active;
     host.view.SetTrayIcon(active);
@@ -151,13 +147,13 @@ void Session::AppendReport(std::string_view entries) {
     if (entries.empty())
         return;
     state.ErrorReport += entries;
-    if (observer)
-        observer->ErrorEntry(std::string(entries));
+    if (observer_)
+        observer_->ErrorEntry(std::string(entries));
 }
 
-void Session::Note(const std::string& note) {
-    if (observer)
-        observer->LineNote(note);
+void Session::Note(NoteKind kind, const std::string& text) {
+    if (observer_)
+        observer_->LineNote(kind, text);
 }
 
 void Session::AddReportedError(std::string_view message, std::string_view lineText) {
@@ -165,32 +161,43 @@ void Session::AddReportedError(std::string_view message, std::string_view lineTe
         AddErrorEntry(message, lineText);
 }
 
+void Session::SetScriptKey() {
+    cipher_.SetKey(ScriptKey);
+}
+
+ReadResult Session::ReadScript(const std::string& path) {
+    std::string bytes;
+    if (ended_ || !host.system.ReadFileBytes(path, bytes))
+        return {};
+    return ReadCompiledScript(bytes, cipher_);
+}
+
 bool Session::LoadCompiledScript(const std::string& path) {
-    if (ended)
+    return AdoptScript(path, ReadScript(path));
+}
+
+bool Session::AdoptScript(const std::string& path, ReadResult result) {
+    if (ended_)
         return false;
     state.NextLine = 1;
-    std::string bytes;
-    ReadResult result;
-    if (host.system.ReadFileBytes(path, bytes))
-        result = ReadCompiledScript(bytes, cipher);
     if (result.status == ReadResult::Status::Ok) {
         state.ScriptLines = std::move(result.lines);
-        if (observer)
-            observer->ScriptLoaded(path);
+        if (observer_)
+            observer_->ScriptLoaded(path);
         return true;
     }
     state.ScriptLines.clear();
     if (result.status == ReadResult::Status::NewerVersion) {
         StopAllTimers();
         host.dialogs.ShowMessageBox(std::string(NewerVersionMessage), std::string(AppTitle),
-                                    MbIconError);
+                                    MessageBoxKind::NewerVersion);
     }
     EndApplication();
     return false;
 }
 
 void Session::EndRun() {
-    if (ended)
+    if (ended_)
         return;
     std::string shown;
     if (!state.ErrorReport.empty()) {
@@ -203,30 +210,30 @@ void Session::EndRun() {
 }
 
 void Session::EndApplication(const std::string& shownReport) {
-    if (ended)
+    if (ended_)
         return;
     StopAllTimers();
-    if (observer)
-        observer->RunEnded(shownReport);
+    if (observer_)
+        observer_->RunEnded(shownReport);
     host.application.Terminate();
-    ended = true;
+    ended_ = true;
 }
 
 void Session::Cancel() {
-    if (ended)
+    if (ended_)
         return;
     state.StopRequested = true;
     EndRun();
 }
 
 void Session::SelectPendingCommands() {
-    if (ended)
+    if (ended_)
         return;
     SetTimerEnabled(TimerId::Digits, false);
     const std::vector<std::string> entries =
         logic::PendingEntries(state.ScriptLines, state.NextLine);
     const std::optional<std::vector<bool>> checked = host.dialogs.PromptPendingCommands(entries);
-    if (ended)
+    if (ended_)
         return;
     logic::RemoveUncheckedLines(state.ScriptLines, state.NextLine, entries, checked);
     SetTimerEnabled(TimerId::Digits, true);

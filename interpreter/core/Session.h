@@ -8,7 +8,9 @@
 #include "interpreter/core/Services.h"
 #include "interpreter/logic/CtlMenu.h"
 #include "interpreter/logic/CtlWindows.h"
+#include "language/CompiledScript.h"
 #include "language/Diamond.h"
+#include "language/Messages.h"
 
 #include <optional>
 #include <string>
@@ -26,29 +28,41 @@ inline constexpr std::string_view MinimizeCaption = "&Minimize";
 inline constexpr std::string_view PauseCaption = "&Pause";
 inline constexpr std::string_view ResumeCaption = "&Resume";
 
-inline constexpr std::string_view InvalidCommandMessage = "Invalid Command (200) In Script File : ";
-inline constexpr std::string_view RunFailedMessage = "Run Failed (201) In Script File : ";
-
 class Session {
   public:
-    Session(Host host, Services& services);
+    Session(Host host, Services services);
 
+    // What the command handlers work with: the ports, the run's state, the hidden controls and
+    // the menus. The session's own bookkeeping (whether the run has ended, the observer, the
+    // cipher, the tick in progress) stays private behind the calls below.
     Host host;
-    Services& services;
+    Services services;
     RunState state;
     StartupState startup;
     ControlState controls;
-    TDiamond cipher;
-    bool ended = false;
-    bool inTick = false;
-    // Optional; sees each command and entry (run log, what-if runs).
-    RunObserver* observer = nullptr;
+    logic::MenuSession menus;
+    std::optional<logic::WaitForWindowPoll> windowPoll;
+
+    // The application has been ended: no host call may follow.
+    bool Ended() const { return ended_; }
+    // Lets `observer` (or nobody) watch the commands and entries (run log, what-if runs).
+    void SetObserver(RunObserver* observer) { observer_ = observer; }
     // The line number the observer is told for the next dispatch, when it is not NextLine - 1
     // (the leading configuration lines run before NextLine moves).
-    int observedLine = -1;
-    logic::MenuSession menus;
-    bool menuTimerOn = false;
-    std::optional<logic::WaitForWindowPoll> windowPoll;
+    void ObserveNextLineAs(int lineNumber) { observedLine_ = lineNumber; }
+    // The cipher's key schedule, run once at start-up; wiped when the window may close.
+    void SetScriptKey();
+    void WipeCipher() { cipher_.Burn(); }
+    // Runs `tick` unless a tick is already running (a command that pumps messages after PROMPT
+    // switched the runner on must not start a second tick inside this one).
+    template <class Tick> void RunTickOnce(Tick tick) {
+        if (inTick_)
+            return;
+        inTick_ = true;
+        tick();
+        inTick_ = false;
+    }
+    bool MenuTimerOn() const { return menuTimerOn_; }
 
     // Timers behave like the window's timer components: switching on a running timer changes
     // nothing, a new interval restarts a running timer's period.
@@ -77,13 +91,18 @@ class Session {
     // Appends finished entries to the report (the commands that format their own).
     void AppendReport(std::string_view entries);
     // Tells the observer, if any, what the current command did.
-    void Note(const std::string& note);
+    void Note(NoteKind kind, const std::string& text);
     // The same, only while ErrorsOn.
     void AddReportedError(std::string_view message, std::string_view lineText);
 
     // Reads `path` into ScriptLines with NextLine 1. On a file valid in neither form the
     // application ends (after the newer-version message when that is the cause); returns false.
     bool LoadCompiledScript(const std::string& path);
+    // Reads and checks a compiled script without making it current: a missing, unreadable or
+    // damaged file, or a folder, is Invalid.
+    ReadResult ReadScript(const std::string& path);
+    // Makes a script read with ReadScript current, as LoadCompiledScript does.
+    bool AdoptScript(const std::string& path, ReadResult result);
 
     // Shows the error report when it holds entries, then ends the application.
     void EndRun();
@@ -101,6 +120,12 @@ class Session {
   private:
     void Dispatch(const std::string& trimmedLine);
     int dispatchDepth = 0;
+    TDiamond cipher_;
+    bool ended_ = false;
+    bool inTick_ = false;
+    RunObserver* observer_ = nullptr;
+    int observedLine_ = -1;
+    bool menuTimerOn_ = false;
 };
 
 } // namespace qv::interp

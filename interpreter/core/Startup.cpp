@@ -1,6 +1,7 @@
 #include "interpreter/core/Startup.h"
 
 #include "interpreter/core/Session.h"
+#include "language/Keywords.h"
 #include "language/Text.h"
 
 #include <array>
@@ -10,7 +11,9 @@ namespace qv::interp {
 
 namespace {
 
-constexpr std::uint32_t MbStopSystemModal = 0x1010;
+std::string LocateHideTest() {
+    return std::string(KeywordText(Keyword::Locate)) + "HIDE";
+}
 
 enum class ScriptKind { Common, Computer, User };
 
@@ -28,9 +31,15 @@ std::array<std::string, 2> UserPaths(const StartupState& s) {
     return {s.ProgramFolder + s.UserName + ".QVC", s.WindowsFolder + "\\" + s.UserName + ".QVC"};
 }
 
-// The stored line is upper-cased as it stands, untrimmed.
-constexpr std::array<std::string_view, 6> LeadingConfigurationTests = {
-    "MENU START", "MENU DEFAULT", "MENU ITEM", "NO ", "DISABLE ", "LOCATE HIDE"};
+// The stored line is upper-cased as it stands, untrimmed; the menu keywords are tested without
+// the blank their dispatch tests carry.
+const std::array<std::string, 6>& LeadingConfigurationTests() {
+    static const std::array<std::string, 6> tests = {
+        TrimRight(KeywordText(Keyword::MenuStart)), TrimRight(KeywordText(Keyword::MenuDefault)),
+        TrimRight(KeywordText(Keyword::MenuItem)),  std::string(KeywordText(Keyword::No)),
+        std::string(KeywordText(Keyword::Disable)), LocateHideTest()};
+    return tests;
+}
 
 bool TryScriptStep(Session& session, const std::string& checkText, const std::string& name,
                    const std::array<std::string, 2>& paths) {
@@ -59,13 +68,14 @@ void FormCreate(Session& session, const std::optional<std::string>& commandLineP
     session.startup.ComputerName = system.ComputerName().substr(0, 254);
     session.startup.ProgramFolder = system.ProgramFolder();
     session.startup.StartMoment = system.Now();
-    session.cipher.SetKey(ScriptKey);
+    session.SetScriptKey();
 
     if (commandLinePath) {
         if (!system.FileExists(*commandLinePath)) {
             session.SetTimerEnabled(TimerId::WaitTimer, false);
             session.host.dialogs.ShowMessageBox("The Script you tried to run doesn't Exist",
-                                                std::string(AppTitle), MbStopSystemModal);
+                                                std::string(AppTitle),
+                                                MessageBoxKind::MissingScript);
             session.EndApplication();
             return;
         }
@@ -108,15 +118,15 @@ void FormCreate(Session& session, const std::optional<std::string>& commandLineP
         const std::string line = session.state.ScriptLines[i];
         const std::string upper = UpperCase(line);
         bool configures = false;
-        for (std::string_view test : LeadingConfigurationTests) {
+        for (const std::string& test : LeadingConfigurationTests()) {
             if (!StartsWith(upper, test))
                 continue;
             configures = true;
-            if (test == "LOCATE HIDE")
+            if (test == LocateHideTest())
                 hidden = true;
-            session.observedLine = static_cast<int>(i);
+            session.ObserveNextLineAs(static_cast<int>(i));
             session.ProcessLine(line);
-            if (session.ended)
+            if (session.Ended())
                 return;
         }
         if (!configures) {

@@ -5,6 +5,7 @@
 #include "interpreter/logic/CtlMenu.h"
 #include "interpreter/logic/CtlWait.h"
 #include "language/Keywords.h"
+#include "language/Messages.h"
 #include "language/Text.h"
 
 namespace qv::logic {
@@ -21,7 +22,7 @@ bool IsDateArgument(std::string_view trimmedLine, const ControlCheckOptions& opt
 }
 
 std::string Problem(std::string_view what) {
-    return "Invalid Command (200): " + std::string(what);
+    return std::string(InvalidCommandShort) + ": " + std::string(what);
 }
 
 } // namespace
@@ -47,7 +48,9 @@ std::optional<std::string> CheckControlLine(std::string_view trimmedLine,
         break;
     case Keyword::MenuItem:
         if (!MenuItemNumber(trimmedLine))
-            return Problem("MENU ITEM needs an item number from 1 to 9");
+            // The interpreter records nothing for it: the line only defines no entry.
+            return std::string("MENU ITEM needs an item number from 1 to 9: the line defines "
+                               "no menu entry");
         break;
     case Keyword::MenuDefault:
         if (!ReadMenuDefaultLine(trimmedLine).seconds)

@@ -1,7 +1,8 @@
 #pragma once
 // The argument errors of the control, desktop, window, wait and menu lines, found without
-// running them (qvtool check). Each of these makes the interpreter record
-// "Invalid Command (200) In Script File : " while ErrorsOn and go on with the next line.
+// running them (qvtool check). Each of these but a MENU ITEM number makes the interpreter record
+// "Invalid Command (200) In Script File : " while ErrorsOn and go on with the next line; a MENU
+// ITEM numbered outside 1 to 9 silently defines nothing.
 #include <optional>
 #include <string>
 #include <string_view>

@@ -1,5 +1,7 @@
 #include "interpreter/logic/CtlDate.h"
 
+#include "interpreter/logic/Calendar.h"
+#include "language/Grammar.h"
 #include "language/Text.h"
 
 #include <array>
@@ -11,71 +13,14 @@ namespace qv::logic {
 
 namespace {
 
-constexpr std::int64_t MinutesPerDay = 24 * 60;
-constexpr std::int64_t MillisecondsPerDay = MinutesPerDay * 60 * 1000;
-
-// Days since 1970-01-01 of a Gregorian date (valid for any year).
-std::int64_t DaysFromCivil(int year, int month, int day) {
-    const std::int64_t y = static_cast<std::int64_t>(year) - (month <= 2 ? 1 : 0);
-    const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
-    const std::int64_t yoe = y - era * 400;
-    const std::int64_t mp = (month + 9) % 12;
-    const std::int64_t doy = (153 * mp + 2) / 5 + day - 1;
-    const std::int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
-}
-
-CivilDate CivilFromDays(std::int64_t days) {
-    days += 719468;
-    const std::int64_t era = (days >= 0 ? days : days - 146096) / 146097;
-    const std::int64_t doe = days - era * 146097;
-    const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const std::int64_t mp = (5 * doy + 2) / 153;
-    const int day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-    const int month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    const int year = static_cast<int>(yoe + era * 400 + (month <= 2 ? 1 : 0));
-    return {year, month, day};
-}
-
 std::int64_t MillisecondsOf(const DateAndTime& t) {
-    const std::int64_t ofDay =
-        ((static_cast<std::int64_t>(t.hour) * 60 + t.minute) * 60 + t.second) * 1000 +
-        t.millisecond;
-    return DaysFromCivil(t.year, t.month, t.day) * MillisecondsPerDay + ofDay;
+    return DaysFromCivil(t.year, t.month, t.day) * MillisecondsPerDay +
+           MillisecondsOfDay(t.hour, t.minute, t.second, t.millisecond);
 }
 
 DateAndTime FromMilliseconds(std::int64_t ms) {
-    std::int64_t days = ms / MillisecondsPerDay;
-    std::int64_t rest = ms % MillisecondsPerDay;
-    if (rest < 0) {
-        rest += MillisecondsPerDay;
-        --days;
-    }
-    const CivilDate date = CivilFromDays(days);
-    DateAndTime t;
-    t.year = date.year;
-    t.month = date.month;
-    t.day = date.day;
-    t.millisecond = static_cast<int>(rest % 1000);
-    rest /= 1000;
-    t.second = static_cast<int>(rest % 60);
-    rest /= 60;
-    t.minute = static_cast<int>(rest % 60);
-    t.hour = static_cast<int>(rest / 60);
-    t.dayOfWeek = CivilDayOfWeek(date);
-    return t;
-}
-
-bool IsLeapYear(int year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-int DaysInMonth(int year, int month) {
-    static constexpr std::array<int, 12> days = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (month < 1 || month > 12)
-        return 0;
-    return month == 2 && IsLeapYear(year) ? 29 : days[month - 1];
+    const LocalMoment m = MomentFromMilliseconds(ms);
+    return {m.year, m.month, m.day, m.hour, m.minute, m.second, m.millisecond, m.dayOfWeek % 7};
 }
 
 enum class Field { Day, Month, Year };
@@ -171,12 +116,6 @@ bool IsValidCivilDate(const CivilDate& date) {
            date.month <= 12 && date.day >= 1 && date.day <= DaysInMonth(date.year, date.month);
 }
 
-int CivilDayOfWeek(const CivilDate& date) {
-    // 1970-01-01 was a Thursday.
-    const std::int64_t days = DaysFromCivil(date.year, date.month, date.day);
-    return static_cast<int>(((days % 7) + 7 + 4) % 7);
-}
-
 std::optional<CivilDate> ParseShortDate(std::string_view text, std::string_view shortDateFormat,
                                         int referenceYear) {
     const std::optional<DateLayout> layout = LayoutOf(shortDateFormat);
@@ -225,9 +164,7 @@ std::optional<CivilDate> ParseShortDate(std::string_view text, std::string_view 
 std::optional<CivilDate> DateLineTarget(std::string_view trimmedLine,
                                         std::string_view shortDateFormat,
                                         const DateAndTime& startMoment) {
-    constexpr std::string_view keyword = "DATE ";
-    const std::string_view argument =
-        trimmedLine.size() > keyword.size() ? trimmedLine.substr(keyword.size()) : "";
+    const std::string_view argument = ArgumentOf(trimmedLine, Keyword::Date);
     if (UpperCase(argument) == "TODAY")
         return CivilDate{startMoment.year, startMoment.month, startMoment.day};
     return ParseShortDate(argument, shortDateFormat, startMoment.year);

@@ -8,18 +8,12 @@
 // puts them within 50 years of a reference year (the year the run started). The date must exist
 // in the Gregorian calendar between the years 1601 and 9999, the system clock's range. Anything
 // else (month names, a missing year, extra text, 31/04, 29/02 of a common year) is not a date.
+#include "interpreter/logic/Calendar.h"
+
 #include <optional>
 #include <string_view>
 
 namespace qv::logic {
-
-struct CivilDate {
-    int year = 2000;
-    int month = 1; // 1 to 12
-    int day = 1;   // 1 to 31
-
-    bool operator==(const CivilDate&) const = default;
-};
 
 // A moment as the system clock takes it; dayOfWeek 0 Sunday to 6 Saturday.
 struct DateAndTime {
@@ -33,18 +27,11 @@ struct DateAndTime {
     int dayOfWeek = 6;
 };
 
-// What the handler records, while ErrorsOn, for a DATE argument that is not a date; the clock
-// is left alone and the run goes on.
-inline constexpr std::string_view DateArgumentErrorMessage =
-    "Invalid Command (200) In Script File : ";
-
 inline constexpr int MinimumYear = 1601;
 inline constexpr int MaximumYear = 9999;
 
 // A Gregorian date between MinimumYear and MaximumYear.
 bool IsValidCivilDate(const CivilDate& date);
-// 0 Sunday to 6 Saturday.
-int CivilDayOfWeek(const CivilDate& date);
 
 // Reads `text` in the order and with the separator of `shortDateFormat` ("dd/MM/yyyy",
 // "M/d/yyyy", "yyyy-MM-dd", "d.M.yy", ...); nothing when it is not a date.

@@ -1,5 +1,6 @@
 #include "interpreter/logic/CtlDesktop.h"
 
+#include "language/Grammar.h"
 #include "language/Text.h"
 
 namespace qv::logic {
@@ -20,9 +21,7 @@ std::string JoinPath(std::string_view folder, std::string_view name) {
 } // namespace
 
 DesktopRequest ReadDesktopLine(std::string_view trimmedLine, std::string_view windowsFolder) {
-    constexpr std::string_view keyword = "DESKTOP ";
-    const std::string argument =
-        UpperCase(trimmedLine.size() > keyword.size() ? trimmedLine.substr(keyword.size()) : "");
+    const std::string argument = UpperCase(ArgumentOf(trimmedLine, Keyword::Desktop));
     DesktopRequest request;
     if (!Contains(argument, "{RANDOM}")) {
         request.path = argument;

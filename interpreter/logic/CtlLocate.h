@@ -1,31 +1,16 @@
 #pragma once
 // LOCATE: the word that places, minimises, hides or shows the interpreter's own window.
+#include "language/Grammar.h"
+
 #include <optional>
 #include <string_view>
 
 namespace qv::logic {
 
-enum class Placement {
-    TopCenter,
-    BottomCenter,
-    CenterLeft,
-    CenterRight,
-    Center,
-    TopLeft,
-    TopRight,
-    BottomRight,
-    BottomLeft,
-    Mini, // minimise
-    Hide, // hide, task-bar button too
-    Show,
-};
+using qv::FindPlacement;
+using qv::Placement;
 
-// The first word of the table, in its order, contained anywhere in the upper-cased argument:
-// "CENTER LEFT" is found before "CENTER", "MINIMIZE" holds "MINI". Nothing when no word is
-// there: the line then goes on to the LOAD tests and ends as Invalid Command (200).
-std::optional<Placement> FindPlacement(std::string_view argument);
-
-// The same for a trimmed "LOCATE " line.
+// The placement of a trimmed "LOCATE " line.
 std::optional<Placement> LocateLinePlacement(std::string_view trimmedLine);
 
 struct ScreenPoint {

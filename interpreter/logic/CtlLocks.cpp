@@ -1,15 +1,16 @@
 #include "interpreter/logic/CtlLocks.h"
 
+#include "language/Keywords.h"
 #include "language/Text.h"
 
 namespace qv::logic {
 
 std::optional<LockLine> LockLineKind(std::string_view upperLine) {
-    if (StartsWith(upperLine, "NO "))
+    if (StartsWith(upperLine, KeywordText(Keyword::No)))
         return LockLine::No;
-    if (StartsWith(upperLine, "ENABLE "))
+    if (StartsWith(upperLine, KeywordText(Keyword::Enable)))
         return LockLine::Enable;
-    if (StartsWith(upperLine, "DISABLE "))
+    if (StartsWith(upperLine, KeywordText(Keyword::Disable)))
         return LockLine::Disable;
     return std::nullopt;
 }

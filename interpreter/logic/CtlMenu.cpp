@@ -1,46 +1,27 @@
 #include "interpreter/logic/CtlMenu.h"
 
+#include "language/Grammar.h"
+
 #include <cstdint>
 
 namespace qv::logic {
 
 namespace {
 
-constexpr std::string_view MenuItemKeyword = "MENU ITEM ";
-// Title and seconds start at the 13th character of the line.
-constexpr std::size_t ArgumentStart = 12;
 constexpr std::string_view TimeOutPrefix = "Menu Default will Activate in : ";
-
-std::string_view From(std::string_view line, std::size_t index) {
-    return index < line.size() ? line.substr(index) : std::string_view();
-}
 
 } // namespace
 
 std::optional<int> MenuItemNumber(std::string_view trimmedLine) {
-    const std::string_view rest = From(trimmedLine, MenuItemKeyword.size());
-    const std::size_t end = rest.find_first_of(" ,");
-    const std::string_view number = rest.substr(0, end);
-    if (number.size() != 1 || number[0] < '1' || number[0] > '9')
-        return std::nullopt;
-    return number[0] - '0';
+    return qv::MenuItemNumber(ParseMenuItem(trimmedLine));
 }
 
 std::optional<MenuItemLine> ReadMenuItemLine(std::string_view trimmedLine) {
-    const std::optional<int> number = MenuItemNumber(trimmedLine);
+    const MenuItemFields fields = ParseMenuItem(trimmedLine);
+    const std::optional<int> number = qv::MenuItemNumber(fields);
     if (!number)
         return std::nullopt;
-    MenuItemLine item;
-    item.number = *number;
-    const std::size_t comma = trimmedLine.find(',');
-    if (comma == std::string_view::npos) {
-        item.title = std::string(From(trimmedLine, ArgumentStart));
-    } else {
-        if (comma > ArgumentStart)
-            item.title = std::string(trimmedLine.substr(ArgumentStart, comma - ArgumentStart));
-        item.command = std::string(trimmedLine.substr(comma + 1));
-    }
-    return item;
+    return MenuItemLine{*number, fields.title, fields.command};
 }
 
 std::optional<int> ParseWholeSeconds(std::string_view text) {
@@ -71,7 +52,7 @@ std::optional<int> ParseWholeSeconds(std::string_view text) {
 
 MenuDefaultLine ReadMenuDefaultLine(std::string_view trimmedLine) {
     MenuDefaultLine line;
-    line.secondsText = std::string(From(trimmedLine, ArgumentStart));
+    line.secondsText = ParseMenuDefault(trimmedLine);
     line.seconds = ParseWholeSeconds(line.secondsText);
     return line;
 }
@@ -166,7 +147,7 @@ MenuShowOutcome MenuModel::Close(bool ok) {
     } else if (DefaultEntry()) {
         outcome.action = MenuShowOutcome::Action::RunScript;
         outcome.statusText = "Running A New script\r\n" + choice;
-        outcome.runLine = "RUN " + choice;
+        outcome.runLine = BuildRun({choice});
     }
     choice.clear();
     return outcome;

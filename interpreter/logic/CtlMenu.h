@@ -15,8 +15,6 @@ inline constexpr std::string_view F8PromptOnText = "F8 Pressed Now in Prompt Mod
 inline constexpr std::string_view F8PromptOffText = "F8 Pressed Prompt Mode Cancelled";
 // What the handler records, while ErrorsOn, for a MENU ITEM whose number is not 1 to 9 (the
 // line defines nothing) or a MENU DEFAULT that is not a whole number (the menu is unchanged).
-inline constexpr std::string_view MenuArgumentErrorMessage =
-    "Invalid Command (200) In Script File : ";
 
 struct MenuItemLine {
     int number = 1;      // 1 to 9

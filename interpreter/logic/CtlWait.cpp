@@ -1,5 +1,6 @@
 #include "interpreter/logic/CtlWait.h"
 
+#include "language/Grammar.h"
 #include "language/Text.h"
 
 #include <cmath>
@@ -11,10 +12,6 @@ namespace {
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
-}
-
-std::string_view After(std::string_view line, std::string_view keyword) {
-    return line.size() > keyword.size() ? line.substr(keyword.size()) : std::string_view();
 }
 
 WaitPlan Plan(std::string_view secondsText, bool forLoad) {
@@ -86,11 +83,11 @@ std::string WaitingText(std::string_view secondsAsWritten, double seconds) {
 }
 
 WaitPlan PlanWait(std::string_view trimmedLine) {
-    return Plan(After(trimmedLine, "WAIT "), false);
+    return Plan(ArgumentOf(trimmedLine, Keyword::Wait), false);
 }
 
 WaitPlan PlanWaitForLoad(std::string_view trimmedLine) {
-    return Plan(After(trimmedLine, "WAIT FOR LOAD "), true);
+    return Plan(ArgumentOf(trimmedLine, Keyword::WaitForLoad), true);
 }
 
 } // namespace qv::logic

@@ -14,8 +14,6 @@ namespace qv::logic {
 
 inline constexpr std::string_view WaitForLoadHint =
     "Press F5 to Skip or F8 to Prompt\rfor each Startup Command";
-inline constexpr std::string_view WaitArgumentErrorMessage =
-    "Invalid Command (200) In Script File : ";
 // Counts beyond this are cut to it, so that counting down never overflows.
 inline constexpr int MaximumCountdownUnits = 1000000000;
 

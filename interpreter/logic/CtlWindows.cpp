@@ -1,20 +1,11 @@
 #include "interpreter/logic/CtlWindows.h"
 
+#include "language/Grammar.h"
 #include "language/Text.h"
 
 #include <utility>
 
 namespace qv::logic {
-
-namespace {
-
-constexpr std::string_view WaitForWindowKeyword = "WAIT FOR WINDOW ";
-
-std::string_view After(std::string_view line, std::string_view keyword) {
-    return line.size() > keyword.size() ? line.substr(keyword.size()) : std::string_view();
-}
-
-} // namespace
 
 bool TitleMatches(std::string_view windowTitle, std::string_view text) {
     return Contains(UpperCase(windowTitle), UpperCase(text));
@@ -31,15 +22,15 @@ std::optional<std::size_t> FirstMatchingWindow(const std::vector<std::string>& t
 
 std::optional<WindowCommand> ReadWindowCommand(std::string_view trimmedLine) {
     const std::string upper = UpperCase(trimmedLine);
-    if (StartsWith(upper, "CLOSE "))
-        return WindowCommand{std::string(After(upper, "CLOSE ")), ScClose};
-    if (StartsWith(upper, "MINIMIZE "))
-        return WindowCommand{std::string(After(upper, "MINIMIZE ")), ScMinimize};
+    if (StartsWith(upper, KeywordText(Keyword::Close)))
+        return WindowCommand{std::string(ArgumentOf(upper, Keyword::Close)), ScClose};
+    if (StartsWith(upper, KeywordText(Keyword::Minimize)))
+        return WindowCommand{std::string(ArgumentOf(upper, Keyword::Minimize)), ScMinimize};
     return std::nullopt;
 }
 
 std::string WaitForWindowTitle(std::string_view trimmedLine) {
-    return std::string(After(trimmedLine, WaitForWindowKeyword));
+    return std::string(ArgumentOf(trimmedLine, Keyword::WaitForWindow));
 }
 
 std::string WaitForWindowStatusText(std::string_view title) {
@@ -60,7 +51,7 @@ WaitForWindowPoll::Step WaitForWindowPoll::Tick(const VisibleTitles& visibleTitl
 }
 
 std::string WaitForWindowPoll::EntryLineText() const {
-    return std::string(WaitForWindowKeyword) + title;
+    return std::string(KeywordText(Keyword::WaitForWindow)) + title;
 }
 
 } // namespace qv::logic

@@ -34,8 +34,6 @@ std::optional<WindowCommand> ReadWindowCommand(std::string_view trimmedLine);
 
 inline constexpr int WaitForWindowIntervalMs = 100;
 inline constexpr int WaitForWindowTickLimit = 120;
-inline constexpr std::string_view WaitWindowErrorMessage =
-    "Unable to Find Wait Window (207) In Script File : ";
 
 // The title of a trimmed "WAIT FOR WINDOW " line, as written.
 std::string WaitForWindowTitle(std::string_view trimmedLine);

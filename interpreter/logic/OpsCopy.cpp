@@ -1,15 +1,18 @@
 #include "interpreter/logic/OpsCopy.h"
 
 #include "interpreter/logic/OpsPaths.h"
+#include "language/Grammar.h"
 #include "language/Text.h"
 
+#include <algorithm>
 #include <array>
+#include <optional>
+#include <vector>
 
 namespace qv::logic {
 
 namespace {
 
-constexpr std::size_t SourceStart = 5; // after "COPY "
 constexpr int StatusWidth = 30;
 constexpr int QuestionWidth = 35;
 
@@ -141,7 +144,8 @@ void CopySingleFile(const CopyLine& line, const std::string& destination, const 
     if (options.onlyNewer && destinationExists && sourceExists) {
         if (IsNotNewer(fs, source, destination))
             copy = false;
-        if (options.versionTest && !(fs.FileVersionText(source) > fs.FileVersionText(destination)))
+        if (options.versionTest &&
+            !VersionIsNewer(fs.FileVersionText(source), fs.FileVersionText(destination)))
             copy = false;
     }
     if (options.doNotOverwrite && destinationExists)
@@ -184,37 +188,64 @@ void CopySingleFile(const CopyLine& line, const std::string& destination, const 
 } // namespace
 
 CopyLine ParseCopyLine(std::string_view line) {
+    const CopyFields fields = ParseCopy(line);
     CopyLine result;
-    const std::size_t separator = line.find('>');
-    if (separator == std::string_view::npos)
-        return result;
-    result.hasSeparator = true;
-    if (separator > SourceStart)
-        result.source = Trim(line.substr(SourceStart, separator - SourceStart));
-    std::string destination(line.substr(separator + 1));
-
-    struct Switch {
-        std::string_view text;
-        bool CopyOptions::*option;
-    };
-    static constexpr std::array<Switch, 5> Switches = {{
-        {"/ON", &CopyOptions::onlyNewer},
-        {"/DNO", &CopyOptions::doNotOverwrite},
-        {"/CIE", &CopyOptions::confirmIfExists},
-        {"/DNCS", &CopyOptions::noSubfolders},
-        {"/ORO", &CopyOptions::overwriteReadOnly},
-    }};
-    for (const Switch& item : Switches) {
-        if (!Contains(line, item.text))
-            continue;
-        result.options.*item.option = true;
-        const std::size_t at = destination.find(item.text);
-        if (at != std::string::npos && at > 0)
-            destination.erase(at - 1, item.text.size() + 1);
-    }
-    result.options.versionTest = result.options.onlyNewer;
-    result.destination = Trim(destination);
+    result.source = fields.source;
+    result.destination = fields.destination;
+    result.hasSeparator = fields.hasSeparator;
+    result.options.onlyNewer = fields.switches.onlyNewer;
+    result.options.versionTest = fields.switches.onlyNewer;
+    result.options.doNotOverwrite = fields.switches.doNotOverwrite;
+    result.options.confirmIfExists = fields.switches.confirmIfExists;
+    result.options.noSubfolders = fields.switches.noSubfolders;
+    result.options.overwriteReadOnly = fields.switches.overwriteReadOnly;
     return result;
+}
+
+namespace {
+
+// The numbers of a version text, as digit strings without leading zeros; nothing when a field
+// is not a number.
+std::optional<std::vector<std::string>> VersionFields(std::string_view text) {
+    std::vector<std::string> fields;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        std::size_t end = text.find_first_of(".,", start);
+        if (end == std::string_view::npos)
+            end = text.size();
+        const std::string field = Trim(text.substr(start, end - start));
+        if (field.empty() || field.find_first_not_of("0123456789") != std::string::npos)
+            return std::nullopt;
+        const std::size_t significant = field.find_first_not_of('0');
+        fields.push_back(significant == std::string::npos ? "" : field.substr(significant));
+        start = end + 1;
+    }
+    return fields;
+}
+
+int CompareNumbers(const std::string& a, const std::string& b) {
+    if (a.size() != b.size())
+        return a.size() < b.size() ? -1 : 1;
+    return a.compare(b);
+}
+
+} // namespace
+
+bool VersionIsNewer(std::string_view source, std::string_view target) {
+    if (source.empty() || target.empty())
+        return source > target;
+    const std::optional<std::vector<std::string>> newer = VersionFields(source);
+    const std::optional<std::vector<std::string>> older = VersionFields(target);
+    if (!newer || !older)
+        return source > target;
+    const std::size_t count = std::max(newer->size(), older->size());
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::string a = i < newer->size() ? (*newer)[i] : "";
+        const std::string b = i < older->size() ? (*older)[i] : "";
+        if (const int order = CompareNumbers(a, b); order != 0)
+            return order > 0;
+    }
+    return false;
 }
 
 std::string SingleCopyTarget(std::string_view source, std::string_view destination) {

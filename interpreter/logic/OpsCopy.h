@@ -65,6 +65,12 @@ struct CopyOutcome {
     bool stopped = false;   // ContinueWithNextFile said no
 };
 
+// The version test of "/ON": whether the source's file-version text is greater than the
+// target's. Versions made of numbers ("10.0.0.0", "1, 9") compare field by field as numbers,
+// a missing field counting as 0; a source without a version is never newer, a target without
+// one is older than any. Texts that are not such numbers compare byte by byte.
+bool VersionIsNewer(std::string_view source, std::string_view target);
+
 // The target of a single-file copy: a destination ending with "\" gets the source's file name.
 std::string SingleCopyTarget(std::string_view source, std::string_view destination);
 

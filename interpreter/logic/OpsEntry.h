@@ -1,17 +1,13 @@
 #pragma once
 // The numbered messages of the launching, file, network and keystroke commands, and the entry
 // layout the run's error report uses for them.
+#include "language/Messages.h"
+
 #include <string>
 #include <string_view>
 
 namespace qv::logic {
 
-inline constexpr std::string_view UnableToConnectMessage =
-    "Unable to Connect (201) In Script File : ";
-inline constexpr std::string_view UnableToCaptureMessage =
-    "Unable to Capture (202) In Script File : ";
-inline constexpr std::string_view CopyFailedMessage = "Copy Failed (202) In Script File : ";
-inline constexpr std::string_view RenameFailedMessage = "Rename Failed (203) In Script File : ";
 // SENDKEYS puts its fault's own text in front of this.
 inline constexpr std::string_view InScriptFileSuffix = " In Script File : ";
 

@@ -6,21 +6,8 @@
 
 namespace qv::logic {
 
-namespace {
-constexpr std::size_t RenameArgumentStart = 7; // after "RENAME "
-constexpr std::size_t DelArgumentStart = 4;    // after "DEL "
-} // namespace
-
 RenameLine ParseRenameLine(std::string_view line) {
-    RenameLine result;
-    const std::size_t separator = line.find('>');
-    if (separator == std::string_view::npos)
-        return result;
-    result.hasSeparator = true;
-    if (separator > RenameArgumentStart)
-        result.oldName = line.substr(RenameArgumentStart, separator - RenameArgumentStart);
-    result.newName = line.substr(separator + 1);
-    return result;
+    return ParseRename(line);
 }
 
 std::string RenameFailedEntry(const EntrySource& source) {
@@ -28,7 +15,7 @@ std::string RenameFailedEntry(const EntrySource& source) {
 }
 
 std::string ParseDelLine(std::string_view line) {
-    return Trim(line.substr(std::min(DelArgumentStart, line.size())));
+    return ParseDel(line).paths;
 }
 
 std::string DeletingStatusText(std::string_view paths) {

@@ -1,6 +1,7 @@
 #pragma once
 // RENAME and DEL: their argument texts, the rename failure entry and the shell's path list.
 #include "interpreter/logic/OpsEntry.h"
+#include "language/Grammar.h"
 
 #include <string>
 #include <string_view>
@@ -8,11 +9,7 @@
 
 namespace qv::logic {
 
-struct RenameLine {
-    std::string oldName;       // as written, not trimmed
-    std::string newName;       // as written, not trimmed
-    bool hasSeparator = false; // without ">" both names are empty and the move fails
-};
+using RenameLine = RenameFields;
 
 // Cuts a trimmed RENAME line at its first ">".
 RenameLine ParseRenameLine(std::string_view line);

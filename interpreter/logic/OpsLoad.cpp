@@ -1,7 +1,8 @@
 #include "interpreter/logic/OpsLoad.h"
 
-#include "interpreter/logic/OpsMarks.h"
+#include "interpreter/logic/Calendar.h"
 #include "interpreter/logic/OpsPaths.h"
+#include "language/Grammar.h"
 #include "language/Text.h"
 
 #include <algorithm>
@@ -12,20 +13,7 @@ namespace qv::logic {
 
 namespace {
 
-constexpr std::string_view LoadAndWaitPrefix = "LOAD AND WAIT ";
-constexpr std::string_view LoadPrefix = "LOAD ";
 constexpr int LoadingPathWidth = 35;
-
-// The path ends before the first mark, without the one character (normally a blank) in front.
-std::size_t PathLength(std::string_view upperRest) {
-    std::size_t length = upperRest.size();
-    for (char mark : {'{', '(', '<', '['}) {
-        const std::size_t at = upperRest.substr(0, length).find(mark);
-        if (at != std::string_view::npos)
-            length = at == 0 ? 0 : at - 1;
-    }
-    return length;
-}
 
 WindowState StateOfWord(std::string_view word) {
     if (word == "MIN")
@@ -48,10 +36,6 @@ std::optional<int> ClockMinutes(std::string_view fourDigits) {
     return hours * 60 + minutes;
 }
 
-long long MillisecondsOfDay(const LoadMoment& moment) {
-    return ((moment.hour * 60LL + moment.minute) * 60 + moment.second) * 1000 + moment.millisecond;
-}
-
 } // namespace
 
 int ShowCode(WindowState state) {
@@ -69,20 +53,15 @@ int ShowCode(WindowState state) {
 }
 
 LoadLine ParseLoadLine(std::string_view line) {
+    const LoadFields fields = ParseLoad(line).fields;
     LoadLine result;
-    const std::string upperLine = UpperCase(line);
-    result.wait = StartsWith(upperLine, "LOAD AND WAIT");
-    // "LOAD AND WAIT" is tested without its blank, so the cut must not pass the line's end.
-    const std::size_t keywordLength = result.wait ? LoadAndWaitPrefix.size() : LoadPrefix.size();
-    const std::string_view rest = line.substr(std::min(keywordLength, line.size()));
-    const std::string upperRest = UpperCase(rest);
-
-    result.path = upperRest.substr(0, PathLength(upperRest));
-    result.parameters = MarkedText(rest, '{', '}');
-    result.windowWord = MarkedText(upperRest, '[', ']');
+    result.wait = fields.wait;
+    result.path = UpperCase(fields.path);
+    result.parameters = fields.arguments;
+    result.windowWord = UpperCase(fields.windowWord);
     result.windowState = StateOfWord(result.windowWord);
-    result.timeWindow = MarkedText(upperRest, '(', ')');
-    result.dayList = MarkedText(upperRest, '<', '>');
+    result.timeWindow = fields.timeWindow;
+    result.dayList = UpperCase(fields.conditions);
     return result;
 }
 
@@ -166,10 +145,15 @@ LaunchRequest MakeLaunchRequest(const LoadLine& line) {
 LaunchRoute ChooseLaunchRoute(std::string_view file, bool wait) {
     if (wait)
         return LaunchRoute::WaitBatch;
-    const std::string lower = LowerCase(file);
-    if (Contains(lower, ".exe") || Contains(lower, ".com"))
-        return LaunchRoute::ProgramStart;
-    return LaunchRoute::Shell;
+    // A web address names no program, whatever its host name ends in.
+    if (Contains(file, "://"))
+        return LaunchRoute::Shell;
+    const std::string_view name = PathFileName(file);
+    const std::size_t dot = name.rfind('.');
+    const std::string extension =
+        dot == std::string_view::npos ? std::string() : LowerCase(name.substr(dot));
+    return extension == ".exe" || extension == ".com" ? LaunchRoute::ProgramStart
+                                                      : LaunchRoute::Shell;
 }
 
 std::string ProgramCommandLine(std::string_view file, std::string_view parameters) {

@@ -24,8 +24,9 @@ struct LoadLine {
     std::string dayList;    // upper-cased text between < and >
 };
 
-// Cuts a trimmed LOAD or LOAD AND WAIT line. An option whose opening mark is missing, or whose
-// closing mark is missing or comes first, has an empty text and counts as absent.
+// Reads a trimmed LOAD or LOAD AND WAIT line through the grammar (ParseLoad): only well-formed
+// mark groups count, any other mark is part of the path. Path, window word and day list are
+// upper-cased; the parameters stay as written, since programs may care about their case.
 LoadLine ParseLoadLine(std::string_view line);
 
 // A time window (HHMMHHMM) in minutes of the day.
@@ -88,7 +89,7 @@ LaunchRequest MakeLaunchRequest(const LoadLine& line);
 
 enum class LaunchRoute {
     WaitBatch,    // LOAD AND WAIT: WriteWaitBatch starts it and the marker tells its end
-    ProgramStart, // a program (".exe" or ".com" in the path): WinExec of ProgramCommandLine
+    ProgramStart, // a program (its file name ends in ".exe" or ".com"): WinExec
     Shell,        // anything else: ShellExecute with the default verb
 };
 

@@ -1,6 +1,6 @@
 #include "interpreter/logic/OpsNetwork.h"
 
-#include "interpreter/logic/OpsMarks.h"
+#include "language/Grammar.h"
 #include "language/Text.h"
 
 #include <array>
@@ -52,8 +52,8 @@ std::string ErrorText(std::uint32_t code) {
 }
 
 NetNames ParseNetNames(std::string_view line) {
-    const std::string upper = UpperCase(line);
-    return {MarkedText(upper, '{', '}'), MarkedText(upper, '[', ']')};
+    const NetFields fields = ParseNet(line);
+    return {UpperCase(fields.local), UpperCase(fields.remote)};
 }
 
 std::optional<std::string> TNetConnection::SetResourceType(ResourceType value) {
@@ -110,12 +110,15 @@ int NetCommandImage(NetCommand command) {
 
 NetCommandOutcome RunNetCommand(NetCommand command, std::string_view line, NetApi& api,
                                 const std::function<void(const std::string&)>& showStatus,
-                                const EntrySource& entry) {
+                                const EntrySource& entry,
+                                const std::function<bool()>& processMessages) {
     const bool disk = command == NetCommand::Connect;
     const NetNames names = ParseNetNames(line);
     showStatus(
         std::string(disk ? "Connecting Network Resource..." : "Connecting Network Printer...") +
         "\r" + names.local + " to " + names.remote);
+    if (processMessages && !processMessages())
+        return {};
 
     // Keeps the system's code of the connection attempt for the outcome.
     struct RecordingApi final : NetApi {

@@ -96,10 +96,13 @@ struct NetCommandOutcome {
 };
 
 // Runs a trimmed CONNECT or CAPTURE line: shows its progress texts through `showStatus`,
-// cancels an earlier connection of the same name, connects for this logon only.
+// cancels an earlier connection of the same name, connects for this logon only. Once the first
+// text is shown, `processMessages` lets the window paint it before a connection that may block
+// for seconds; when it returns false (the run has ended meanwhile) nothing is connected.
 NetCommandOutcome RunNetCommand(NetCommand command, std::string_view line, NetApi& api,
                                 const std::function<void(const std::string&)>& showStatus,
-                                const EntrySource& entry);
+                                const EntrySource& entry,
+                                const std::function<bool()>& processMessages = {});
 
 // The command's picture in the window's command-icon list: 2 for CONNECT, 0 for CAPTURE.
 int NetCommandImage(NetCommand command);

@@ -41,19 +41,24 @@ std::string ShortenPath(std::string_view path, int width) {
         return std::string(path);
     std::vector<std::string> parts = FolderComponents(path);
     const std::size_t lastSlash = path.rfind('\\');
+    // Nothing stands between the first part and the file name: there is nothing to drop.
+    if (parts.empty())
+        return std::string(path);
     parts.push_back(
         Component(lastSlash == std::string_view::npos ? path : path.substr(lastSlash + 1)));
-    // Each further mark allows ten more characters; k + 1 marks leave the parts from k + 1 on,
-    // so once every part is dropped the candidate always fits.
-    for (std::size_t k = 0;; ++k) {
-        std::string candidate;
+    // Each further mark allows ten more characters; k + 1 marks leave the parts from k + 1 on.
+    // Only folders are dropped: a name too long for any candidate still shows after the marks.
+    std::string candidate;
+    for (std::size_t k = 0; k + 1 < parts.size(); ++k) {
+        candidate.clear();
         for (std::size_t mark = 0; mark <= k; ++mark)
             candidate += "\\...";
         for (std::size_t i = k + 1; i < parts.size(); ++i)
             candidate += parts[i];
         if (static_cast<long long>(candidate.size()) <= static_cast<long long>(k + 1) * 10 + width)
-            return candidate;
+            break;
     }
+    return candidate;
 }
 
 std::string ExtractFileName(std::string_view path) {

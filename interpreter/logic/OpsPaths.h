@@ -12,7 +12,8 @@ namespace qv::logic {
 std::vector<std::string> FolderComponents(std::string_view path);
 
 // Display form of a long path: unchanged when shorter than `width`, else leading folders are
-// replaced by "\..." marks until it fits (the drive is never shown then).
+// replaced by "\..." marks until it fits (the drive is never shown then). The file name is
+// never dropped, and a path with no folder between its first part and its name stays whole.
 std::string ShortenPath(std::string_view path, int width);
 
 // The text after the last "\" (or ":"); the whole path when it has neither.

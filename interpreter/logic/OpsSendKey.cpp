@@ -41,16 +41,11 @@ bool IsExtendedKey(std::uint8_t key, std::uint32_t scan) {
     }
 }
 
-constexpr std::size_t SendKeysArgumentStart = 9; // after "SENDKEYS "
 constexpr std::size_t MaxKeyText = 255;
 constexpr std::size_t MaxTokenLength = 7;
 constexpr std::uint8_t VkShift = 16;
 constexpr std::uint8_t VkControl = 17;
 constexpr std::uint8_t VkMenu = 18;
-
-bool IsBlank(char c) {
-    return static_cast<unsigned char>(c) <= ' ';
-}
 
 struct PendingModifiers {
     bool alt = false;
@@ -148,56 +143,9 @@ const std::array<NamedKey, 38> TokenTable = {{
     {"RIGHT", 39}, {"DN", 40},
 }};
 
-std::vector<std::string> SplitCommaText(std::string_view text) {
-    std::vector<std::string> items;
-    std::size_t i = 0;
-    const std::size_t n = text.size();
-    const auto skipBlanks = [&] {
-        while (i < n && IsBlank(text[i]))
-            ++i;
-    };
-    skipBlanks();
-    while (i < n) {
-        std::string item;
-        if (text[i] == '"') {
-            ++i;
-            while (i < n) {
-                if (text[i] == '"') {
-                    if (i + 1 < n && text[i + 1] == '"') {
-                        item += '"';
-                        i += 2;
-                        continue;
-                    }
-                    ++i;
-                    break;
-                }
-                item += text[i++];
-            }
-        } else {
-            const std::size_t start = i;
-            while (i < n && !IsBlank(text[i]) && text[i] != ',')
-                ++i;
-            item = text.substr(start, i - start);
-        }
-        items.push_back(std::move(item));
-        skipBlanks();
-        if (i < n && text[i] == ',') {
-            ++i;
-            skipBlanks();
-        }
-    }
-    return items;
-}
-
 SendKeysLine ParseSendKeysLine(std::string_view line) {
-    const std::vector<std::string> items =
-        SplitCommaText(line.substr(std::min(SendKeysArgumentStart, line.size())));
-    SendKeysLine result;
-    if (!items.empty())
-        result.caption = items[0];
-    if (items.size() > 1)
-        result.keys = items[1].substr(0, MaxKeyText);
-    return result;
+    const SendKeysFields fields = ParseSendKeys(line);
+    return {fields.title, fields.keys.substr(0, MaxKeyText)};
 }
 
 std::optional<std::uint8_t> LookUpToken(std::string_view token) {

@@ -2,6 +2,7 @@
 // SENDKEYS and TSendKey's built-in sender: the line's two items, the key-text language and the
 // key events it produces on a given keyboard layout.
 #include "interpreter/logic/OpsEntry.h"
+#include "language/Grammar.h"
 
 #include <array>
 #include <cstdint>
@@ -12,10 +13,6 @@
 #include <vector>
 
 namespace qv::logic {
-
-// Splits text as the platform's comma text: items separated by commas or blanks; a
-// double-quoted item may hold both, loses its quotes and reads "" as one quote.
-std::vector<std::string> SplitCommaText(std::string_view text);
 
 struct SendKeysLine {
     std::string caption; // part of the target window's title, matched in any case

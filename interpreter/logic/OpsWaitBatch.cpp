@@ -42,9 +42,9 @@ std::string WaitBatchText(std::string_view file, std::string_view parameters,
     text += file;
     text += "\" ";
     text += parameters;
-    text += "\r\nDEL ";
+    text += "\r\nDEL \"";
     text += markerPath;
-    text += "\r\n";
+    text += "\"\r\n";
     return text;
 }
 

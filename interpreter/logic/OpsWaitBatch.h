@@ -24,8 +24,9 @@ std::string MakeTempFileName(std::string_view folder, std::string_view systemTem
 std::string WaitBatchPath(std::string_view markerPath);
 
 // The two lines written to both the batch and the marker, each ended by CR LF:
-// START "" /w "file" parameters, then DEL marker. The empty title keeps START from taking the
-// quoted program path for the window title.
+// START "" /w "file" parameters, then DEL "marker". The empty title keeps START from taking the
+// quoted program path for the window title; the quotes keep a temporary folder with blanks in
+// its path from splitting the marker's name.
 std::string WaitBatchText(std::string_view file, std::string_view parameters,
                           std::string_view markerPath);
 

@@ -1,7 +1,10 @@
 #include "interpreter/win32/RunLogFile.h"
 
+#include "language/CompiledScript.h"
+
 #include <shlobj.h>
 
+#include <string_view>
 #include <vector>
 
 namespace qv::win32 {
@@ -70,21 +73,8 @@ void RunLogFile::Trim() {
         start = start < tail.size() ? start + 1 : 0;
     }
     file_.Reset();
-    const std::string temp = path_ + ".new";
-    bool moved = false;
-    {
-        UniqueHandle out(::CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                       FILE_ATTRIBUTE_NORMAL, nullptr));
-        DWORD written = 0;
-        const DWORD length = static_cast<DWORD>(tail.size() - start);
-        if (out && ::WriteFile(out.Get(), tail.data() + start, length, &written, nullptr) &&
-            written == length) {
-            out.Reset();
-            moved = ::MoveFileExA(temp.c_str(), path_.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
-        }
-    }
-    if (!moved)
-        ::DeleteFileA(temp.c_str());
+    const bool moved =
+        ReplaceFileAtomically(path_, std::string_view(tail.data() + start, tail.size() - start)).ok;
     Open();
     // A log that could not be cut is tried again only once it has grown by as much again,
     // not at every line.

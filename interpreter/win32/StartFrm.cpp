@@ -319,6 +319,18 @@ void TStartFrm::SetCopyLayout(bool copying) {
     ApplyLayout();
 }
 
+void TStartFrm::SetCopyAnimation(bool running) {
+    if (!copyLayout_) {
+        return;
+    }
+    HWND anim = Control(ids::Anim).Handle();
+    if (running) {
+        ::SendMessageA(anim, ACM_PLAY, static_cast<WPARAM>(-1), MAKELPARAM(0, CopyClipLastFrame));
+    } else {
+        ::SendMessageA(anim, ACM_STOP, 0, 0);
+    }
+}
+
 void TStartFrm::ProcessMessages() {
     Loop().ProcessMessages();
 }

@@ -86,6 +86,7 @@ class TStartFrm : public Form, public interp::ProgressView, public interp::Timer
     void HideTaskbarButton() override;
     void SetTrayIcon(bool active) override;
     void SetCopyLayout(bool copying) override;
+    void SetCopyAnimation(bool running) override;
     void ProcessMessages() override;
 
   protected:

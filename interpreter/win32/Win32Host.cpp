@@ -22,8 +22,8 @@ HWND Win32Host::DialogOwner() const {
 }
 
 int Win32Host::ShowMessageBox(const std::string& text, const std::string& title,
-                              std::uint32_t flags) {
-    return ::MessageBoxA(DialogOwner(), text.c_str(), title.c_str(), flags);
+                              interp::MessageBoxKind kind) {
+    return ::MessageBoxA(DialogOwner(), text.c_str(), title.c_str(), static_cast<UINT>(kind));
 }
 
 void Win32Host::ShowErrorLog(const std::string& text) {

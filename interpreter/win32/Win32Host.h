@@ -27,7 +27,7 @@ class Win32Host : public interp::Dialogs,
 
     // Dialogs
     int ShowMessageBox(const std::string& text, const std::string& title,
-                       std::uint32_t flags) override;
+                       interp::MessageBoxKind kind) override;
     void ShowErrorLog(const std::string& text) override;
     std::optional<std::vector<bool>>
     PromptPendingCommands(const std::vector<std::string>& entries) override;

@@ -33,7 +33,7 @@ int Run() {
     }
     Win32Host host(loop, application.Handle(), form);
     Win32Services services(loop, form.Handle());
-    qv::interp::Runner runner(qv::interp::Host{form, form, host, host, host}, services);
+    qv::interp::Runner runner(qv::interp::Host{form, form, host, host, host}, services.Ports());
     services.SetMenuTimerHandler([&runner] { runner.TimeOutTimer(); });
     RunnerEvents events(runner);
     form.SetEvents(&events);

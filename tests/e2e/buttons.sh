@@ -62,6 +62,33 @@ no_quit() {
     fi
 }
 
+# Pause during a folder copy holds it at the next file and only stops the animation: the window
+# keeps its copy layout until Resume, and the copy then ends with every file.
+pause_during_copy() {
+    local name=pause-during-copy dir win script copied
+    dir=$(e2e_case_dir $name)
+    win=$(e2e_win_dir $name)
+    mkdir -p "$dir/src"
+    for i in $(seq 2000); do printf 'x' >"$dir/src/f$i.txt"; done
+    script="$win\\copy.qvc"
+    printf '%s\n' "COPY $win\\src>$win\\dst" "AFTER THE COPY" | e2e_compile "$dir/copy.qvc" || return
+    if ! e2e_driver start "$qvrun" "$script" + wait-window "$e2e_title" 20000 + \
+        wait-shown $frame Anim 30000 + click $frame cmdPause + \
+        wait-window "$e2e_title - Script Paused" 10000 + sleep 1000 + control-visible $frame Anim + \
+        control-hidden $frame IconHolder + click $frame cmdPause + wait-window "Error Log" 60000 + \
+        close "Error Log" + wait-exit 30000; then
+        e2e_fail $name "the paused copy left its layout, or did not go on after Resume"
+        return
+    fi
+    copied=$(find "$dir/dst/src" -type f | wc -l)
+    if [ "$copied" -eq 2000 ]; then
+        e2e_pass $name
+    else
+        e2e_fail $name "$copied of 2000 files copied"
+    fi
+}
+
 e2e_case pause_resume_next
+e2e_case pause_during_copy
 e2e_case cancel
 e2e_case no_quit

@@ -104,6 +104,53 @@ load_and_wait() {
     fi
 }
 
+# PROMPT OFF switches the runner's timer on within the tick; the LOAD AND WAIT after it must
+# still hold the run until the helper, which stays three seconds, has ended.
+wait_after_prompt_off() {
+    local name=wait-after-prompt-off dir win program wrong=""
+    dir=$(e2e_case_dir $name)
+    win=$(e2e_win_dir $name)
+    cp "$QV_HELPER" "$dir/qvhelper.exe"
+    program="$win\\qvhelper.exe"
+    : >"$dir/held.marker"
+    printf '%s\n' "PROMPT OFF" "LOAD AND WAIT $program {tag=held wait=3000 probe=$win\\held.renamed}" \
+        "RENAME $win\\held.marker>$win\\held.renamed" "AFTER THE WAIT" |
+        e2e_compile "$dir/held.qvc" || return
+    if ! e2e_run_to_log "$qvrun" "$e2e_out/$name.txt" "$win\\held.qvc"; then
+        e2e_fail $name "no Error Log, or the interpreter did not end after it"
+        return
+    fi
+    helper_ended "$dir/held.txt" || wrong+=" (helper not started or not ended)"
+    [ -e "$dir/held.renamed" ] || wrong+=" (not renamed)"
+    [ "$(field "$dir/held.txt" "probe at end")" = missing ] ||
+        wrong+=" (the next line ran while the helper was still open)"
+    if [ -n "$wrong" ]; then
+        e2e_fail $name "$wrong"
+    else
+        e2e_pass $name
+    fi
+}
+
+# RUN of a folder, and of a file that is no compiled script, are entries 201; the run goes on
+# and the Error Log shows every entry.
+run_no_script() {
+    local name=run-no-script dir win script
+    dir=$(e2e_case_dir $name)
+    win=$(e2e_win_dir $name)
+    mkdir -p "$dir/folder"
+    printf 'not a script\r\n' >"$dir/notes.qvc"
+    script="$win\\run.qvc"
+    printf '%s\n' "RUN $win\\folder" "RUN $win\\notes.qvc" "AFTER THE RUNS" |
+        e2e_compile "$dir/run.qvc" || return
+    {
+        printf '%s\r\n' "$e2e_log_header"
+        e2e_entry "Run Failed (201) In Script File : " "$script" 2 "RUN $win\\folder"
+        e2e_entry "Run Failed (201) In Script File : " "$script" 3 "RUN $win\\notes.qvc"
+        e2e_entry "Invalid Command (200) In Script File : " "$script" 4 "AFTER THE RUNS"
+    } >"$e2e_out/$name.expected"
+    e2e_check_log $name "$script"
+}
+
 # The prefix has no network provider, so nothing leaves the machine: the connection fails and
 # is reported with the line as written.
 connect() {
@@ -151,5 +198,7 @@ sendkeys() {
 
 e2e_case load_states
 e2e_case load_and_wait
+e2e_case wait_after_prompt_off
+e2e_case run_no_script
 e2e_case connect
 e2e_case sendkeys

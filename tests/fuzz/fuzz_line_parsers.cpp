@@ -11,6 +11,7 @@
 #include "interpreter/logic/OpsNetwork.h"
 #include "interpreter/logic/OpsPaths.h"
 #include "interpreter/logic/OpsSendKey.h"
+#include "language/Grammar.h"
 
 #include <cstdint>
 #include <string_view>
@@ -27,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)SplitPathList(ParseDelLine(line));
     (void)ParseNetNames(line);
     (void)ParseSendKeysLine(line);
-    (void)SplitCommaText(line);
+    (void)qv::SplitCommaText(line);
     (void)ReadMenuItemLine(line);
     (void)ReadMenuDefaultLine(line);
     (void)PlanWait(line);
@@ -39,5 +40,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)ShortenPath(line, static_cast<int>(size % 80));
     (void)CheckControlLine(line);
     (void)CheckOpsLine(line);
+    // The grammar's own reading, and its build read back.
+    const qv::ParsedLoad load = qv::ParseLoad(line);
+    for (std::size_t at : load.spans.strayMarks)
+        if (at >= size)
+            __builtin_trap();
+    (void)qv::ParseLoad(qv::BuildLoad(load.fields));
+    (void)qv::ParseCopy(line);
+    (void)qv::ParseDesktop(line);
+    (void)qv::ParseArgumentLine(line);
+    (void)qv::ParseLock(line);
+    (void)qv::ParseDate(line);
+    (void)qv::ParseSwitch(line);
+    (void)qv::ParseMenuItem(line);
+    (void)qv::ParseSet(line);
     return 0;
 }

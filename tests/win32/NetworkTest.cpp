@@ -36,9 +36,9 @@ TEST(NetConnection, ConnectAndCaptureLinesReportThatTheyCouldNotConnect) {
         std::string_view message;
     } cases[] = {
         {logic::NetCommand::Connect, "CONNECT {Q:} [\\\\QV-NO-SUCH-HOST\\x]",
-         logic::UnableToConnectMessage},
+         UnableToConnectMessage},
         {logic::NetCommand::Capture, "CAPTURE {LPT3:} [\\\\QV-NO-SUCH-HOST\\x]",
-         logic::UnableToCaptureMessage},
+         UnableToCaptureMessage},
     };
     for (const auto& c : cases) {
         std::vector<std::string> statuses;

@@ -1,6 +1,8 @@
 #include "tools/qvtool/Commands.h"
 
 #include "interpreter/core/Host.h"
+#include "interpreter/logic/Calendar.h"
+#include "interpreter/logic/CtlDate.h"
 #include "language/CompiledScript.h"
 #include "language/Diamond.h"
 #include "language/Text.h"
@@ -127,17 +129,10 @@ std::optional<interp::DateTime> ParseMoment(const std::string& text) {
     if (std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d%c", &t.year, &t.month, &t.day, &t.hour,
                     &t.minute, &tail) != 5)
         return std::nullopt;
-    if (t.year < 1601 || t.year > 9999 || t.month < 1 || t.month > 12 || t.day < 1 || t.day > 31 ||
-        t.hour > 23 || t.minute > 59 || t.hour < 0 || t.minute < 0)
+    if (t.hour > 23 || t.minute > 59 || t.hour < 0 || t.minute < 0 ||
+        !logic::IsValidCivilDate({t.year, t.month, t.day}))
         return std::nullopt;
-    static constexpr int MonthDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (t.year % 4 == 0 && t.year % 100 != 0) || t.year % 400 == 0;
-    if (t.day > MonthDays[t.month - 1] || (t.month == 2 && t.day == 29 && !leap))
-        return std::nullopt;
-    // Day of week by Zeller's congruence, 1 Monday ... 7 Sunday.
-    const int m = t.month < 3 ? t.month + 12 : t.month, y = t.month < 3 ? t.year - 1 : t.year;
-    const int h = (t.day + 13 * (m + 1) / 5 + y + y / 4 - y / 100 + y / 400) % 7; // 0 Saturday
-    t.dayOfWeek = (h + 5) % 7 + 1;
+    t.dayOfWeek = logic::ScriptDayOfWeek({t.year, t.month, t.day});
     return t;
 }
 

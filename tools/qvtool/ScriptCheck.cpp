@@ -3,29 +3,16 @@
 #include "interpreter/logic/CtlCheck.h"
 #include "interpreter/logic/OpsCheck.h"
 #include "language/CompiledScript.h"
+#include "language/Grammar.h"
 #include "language/Keywords.h"
+#include "language/Messages.h"
 #include "language/Text.h"
 
-#include <array>
 #include <string_view>
 
 namespace qv {
 
 namespace {
-
-// Any of these anywhere in a LOCATE argument places the window; the two-word positions all
-// contain one of the single words, so these cover them.
-constexpr std::array<std::string_view, 9> LocateWords = {"CENTER",    "CENTRE",       "TOP LEFT",
-                                                         "TOP RIGHT", "BOTTOM RIGHT", "BOTTOM LEFT",
-                                                         "MINI",      "HIDE",         "SHOW"};
-
-bool IsLocateWord(std::string_view upperLine) {
-    const std::string_view argument = upperLine.substr(std::string_view("LOCATE ").size());
-    for (std::string_view word : LocateWords)
-        if (Contains(argument, word))
-            return true;
-    return false;
-}
 
 std::string Quoted(const std::string& line) {
     return "'" + line + "'";
@@ -44,10 +31,11 @@ std::vector<LineProblem> CheckScriptSource(const std::vector<std::string>& sourc
             continue;
         const std::string upper = UpperCase(line);
         std::optional<Keyword> keyword = MatchKeyword(upper);
-        if (keyword == Keyword::Locate && !IsLocateWord(upper))
+        if (keyword == Keyword::Locate && !ParseLocate(line))
             keyword = MatchKeyword(upper, KeywordIndex(Keyword::Load));
         if (!keyword)
-            problems.push_back({static_cast<int>(i + 1), "Invalid Command (200): " + Quoted(line)});
+            problems.push_back(
+                {static_cast<int>(i + 1), std::string(InvalidCommandShort) + ": " + Quoted(line)});
         else if (line.find(ElementSeparator) != std::string::npos)
             problems.push_back(
                 {static_cast<int>(i + 1),

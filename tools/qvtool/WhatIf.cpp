@@ -1,7 +1,12 @@
 #include "tools/qvtool/WhatIf.h"
 
 #include "interpreter/core/Runner.h"
+#include "interpreter/core/VirtualTimers.h"
+#include "interpreter/logic/Calendar.h"
+#include "interpreter/logic/CtlShutdown.h"
+#include "interpreter/logic/OpsLoad.h"
 #include "language/CompiledScript.h"
+#include "language/Keywords.h"
 #include "language/Text.h"
 
 #include <algorithm>
@@ -19,9 +24,6 @@ namespace {
 namespace fs = std::filesystem;
 using namespace qv::interp;
 
-constexpr long long MsPerDay = 24LL * 60 * 60 * 1000;
-constexpr int MenuTimerSlot = TimerCount;
-
 std::string WindowStateText(int showCode) {
     switch (showCode) {
     case 0:
@@ -36,83 +38,44 @@ std::string WindowStateText(int showCode) {
     }
 }
 
-// Days since 1970-01-01 of a civil date, and back (proleptic Gregorian).
-long long DaysFromCivil(int y, int m, int d) {
-    y -= m <= 2;
-    const long long era = (y >= 0 ? y : y - 399) / 400;
-    const long long yoe = y - era * 400;
-    const long long doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const long long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + doe - 719468;
-}
-
-DateTime CivilFromMs(long long ms) {
-    long long days = ms / MsPerDay;
-    long long rest = ms % MsPerDay;
-    if (rest < 0) {
-        rest += MsPerDay;
-        --days;
-    }
-    const long long z = days + 719468;
-    const long long era = (z >= 0 ? z : z - 146096) / 146097;
-    const long long doe = z - era * 146097;
-    const long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const long long mp = (5 * doy + 2) / 153;
-    DateTime t;
-    t.day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-    t.month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    t.year = static_cast<int>(yoe + era * 400 + (t.month <= 2));
-    t.hour = static_cast<int>(rest / 3600000);
-    t.minute = static_cast<int>(rest / 60000 % 60);
-    t.second = static_cast<int>(rest / 1000 % 60);
-    t.millisecond = static_cast<int>(rest % 1000);
-    t.dayOfWeek = static_cast<int>(((days % 7) + 7 + 3) % 7) + 1; // 1970-01-01 was a Thursday
-    return t;
-}
-
-long long MsFromCivil(const DateTime& t) {
-    return DaysFromCivil(t.year, t.month, t.day) * MsPerDay + t.hour * 3600000LL +
-           t.minute * 60000LL + t.second * 1000LL + t.millisecond;
-}
-
 class WhatIfHost final : public TimerPort,
                          public ProgressView,
                          public Dialogs,
                          public SystemPort,
                          public ApplicationPort,
-                         public Services,
+                         public AllServicePorts,
                          public RunObserver {
   public:
     WhatIfHost(const Options& options, std::ostream& out)
-        : options_(options), out_(out), start_(MsFromCivil(options.at)) {}
+        : options_(options), out_(out), start_(logic::MomentMilliseconds(options.at)) {}
 
     std::string Run() {
-        Runner runner(Host{*this, *this, *this, *this, *this}, *this);
+        Runner runner(Host{*this, *this, *this, *this, *this}, AllServicePorts::Ports());
         runner_ = &runner;
         runner.SetObserver(this);
         runner.FormCreate(options_.script);
         while (!terminated_) {
-            const auto next = NextTimer();
+            const std::optional<VirtualTimers::Due> next = timers_.Next();
             if (!next) {
                 Say("the run would wait here for ever: nothing is left that could resume it");
                 break;
             }
-            now_ = next->second;
-            if (now_ > options_.virtualLimitMs) {
+            if (next->at > options_.virtualLimitMs) {
                 Say("the run would still be waiting after " +
                     std::to_string(options_.virtualLimitMs / 1000) + " seconds");
                 break;
             }
-            Fire(next->first);
+            timers_.Fire(*next, runner);
         }
         FinishLine();
         return report_;
     }
 
     // TimerPort
-    void StartTimer(TimerId id, int intervalMs) override { Arm(static_cast<int>(id), intervalMs); }
-    void StopTimer(TimerId id) override { due_.erase(static_cast<int>(id)); }
+    void StartTimer(TimerId id, int intervalMs) override {
+        timers_.Arm(static_cast<int>(id), intervalMs);
+    }
+    void StopTimer(TimerId id) override { timers_.Disarm(static_cast<int>(id)); }
 
     // ProgressView: only the status text tells anything in a run without a window.
     void SetStatusText(const std::string& text) override { status_ = text; }
@@ -135,13 +98,14 @@ class WhatIfHost final : public TimerPort,
     void HideTaskbarButton() override {}
     void SetTrayIcon(bool) override {}
     void SetCopyLayout(bool) override {}
+    void SetCopyAnimation(bool) override {}
     void ProcessMessages() override {}
 
     // Dialogs
-    int ShowMessageBox(const std::string& text, const std::string&, std::uint32_t flags) override {
+    int ShowMessageBox(const std::string& text, const std::string&, MessageBoxKind kind) override {
         const std::size_t lineEnd = text.find_first_of("\r\n");
         const std::string first = text.substr(0, lineEnd);
-        if ((flags & 0xF) != 3) { // not the prompt's Yes, No and Cancel
+        if (kind != MessageBoxKind::ConfirmLine) {
             Note("would show \"" + first + "\"");
             return IdOk;
         }
@@ -182,7 +146,7 @@ class WhatIfHost final : public TimerPort,
     std::string UserName() override { return options_.user; }
     std::string ComputerName() override { return options_.computer; }
     std::string ProgramFolder() override { return {}; }
-    DateTime Now() override { return CivilFromMs(start_ + now_); }
+    DateTime Now() override { return logic::MomentFromMilliseconds(start_ + timers_.Now()); }
 
     // ApplicationPort
     void Terminate() override { terminated_ = true; }
@@ -359,11 +323,10 @@ class WhatIfHost final : public TimerPort,
     }
     bool EnablePrivilege(const std::string&) override { return true; }
     bool ExitWindowsWith(unsigned flags) override {
-        const unsigned action = flags & 0xF;
-        Note(action == 0   ? "would log the user off"
-             : action == 2 ? "would restart the computer"
-             : action == 1 ? "would shut the computer down"
-                           : "would end the session");
+        Note(flags == logic::EwxLogoff     ? "would log the user off"
+             : flags == logic::EwxReboot   ? "would restart the computer"
+             : flags == logic::EwxShutdown ? "would shut the computer down"
+                                           : "would end the session");
         return true;
     }
     bool SetEnvironmentValue(const std::string& name, const std::string& value) override {
@@ -383,8 +346,10 @@ class WhatIfHost final : public TimerPort,
     }
     void RefreshMenu(const logic::MenuModel&) override {}
     void CloseMenu() override {}
-    void StartMenuTimer(int intervalMs) override { Arm(MenuTimerSlot, intervalMs); }
-    void StopMenuTimer() override { due_.erase(MenuTimerSlot); }
+    void StartMenuTimer(int intervalMs) override {
+        timers_.Arm(VirtualTimers::MenuSlot, intervalMs);
+    }
+    void StopMenuTimer() override { timers_.Disarm(VirtualTimers::MenuSlot); }
     WindowPoint ProgressWindowPosition() override { return {}; }
 
     // ReplaceDialogPort: an existing file is replaced, as the first answer would.
@@ -409,17 +374,20 @@ class WhatIfHost final : public TimerPort,
         status_.clear();
         keyEvents_ = 0;
         copies_ = 0;
-        if (StartsWith(UpperCase(line), "LOAD AND WAIT")) {
+        if (StartsWith(UpperCase(line), KeywordText(Keyword::LoadAndWait))) {
+            // The batch starts the program; name it as a LOAD's note does.
+            const logic::LoadLine load = logic::ParseLoadLine(line);
             waitingBatch_ = true;
-            waitedProgram_ = line.size() > 14 ? Trim(line.substr(14)) : std::string();
+            waitedProgram_ =
+                load.path + (load.parameters.empty() ? "" : " with " + load.parameters);
         }
     }
     // The core says what a command does; here it only would.
-    void LineNote(const std::string& note) override {
+    void LineNote(NoteKind kind, const std::string& text) override {
         // What a command achieved is the run log's; here the services' own notes say it.
-        if (StartsWith(note, "outcome: "))
+        if (kind == NoteKind::Outcome)
             return;
-        Note(StartsWith(note, "skipped") ? note : "would " + note);
+        Note(kind == NoteKind::Intent ? "would " + text : NoteText(kind, text));
     }
     void LineFinished() override {
         if (keyEvents_ > 0)
@@ -444,28 +412,6 @@ class WhatIfHost final : public TimerPort,
     }
 
   private:
-    void Arm(int slot, int intervalMs) {
-        const int interval = intervalMs < 1 ? 1 : intervalMs;
-        due_[slot] = {interval, now_ + interval};
-    }
-
-    std::optional<std::pair<int, long long>> NextTimer() const {
-        std::optional<std::pair<int, long long>> next;
-        for (const auto& [slot, timer] : due_)
-            if (!next || timer.second < next->second)
-                next = std::make_pair(slot, timer.second);
-        return next;
-    }
-
-    void Fire(int slot) {
-        auto found = due_.find(slot);
-        found->second.second += found->second.first;
-        if (slot == MenuTimerSlot)
-            runner_->TimeOutTimer();
-        else
-            runner_->OnTimer(static_cast<TimerId>(slot));
-    }
-
     void Note(const std::string& note) {
         // A tree copy creates the same folder level more than once; say it once.
         if (std::find(notes_.begin(), notes_.end(), note) == notes_.end())
@@ -496,10 +442,9 @@ class WhatIfHost final : public TimerPort,
     const Options& options_;
     std::ostream& out_;
     const long long start_;
-    long long now_ = 0;
     Runner* runner_ = nullptr;
     bool terminated_ = false;
-    std::map<int, std::pair<int, long long>> due_; // slot: interval, next moment
+    VirtualTimers timers_;
     std::string status_;
     std::string report_;
     std::string shownScript_;

@@ -117,9 +117,10 @@ TEST(LoadProgramPath, CutsTheSwitchGroups) {
          "C:\\Program Files (x86)\\App\\App.exe"},
         {"quoted path", "LOAD \"C:\\My Apps (new)\\[x] App.exe\" {-a}",
          "C:\\My Apps (new)\\[x] App.exe"},
-        {"unclosed group", "LOAD C:\\A.EXE {args", "C:\\A.EXE {args"},
+        {"arguments without their close, as the interpreter reads them", "LOAD C:\\A.EXE {args",
+         "C:\\A.EXE"},
         {"no path", "LOAD", ""},
-        {"only a group", "LOAD {x}", "{x}"},
+        {"only a group", "LOAD {x}", ""},
     };
     for (const Case& c : cases)
         EXPECT_EQ(LoadProgramPath(c.command), c.path) << c.tag;

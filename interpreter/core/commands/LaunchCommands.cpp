@@ -1,0 +1,165 @@
+#include "interpreter/core/Session.h"
+#include "interpreter/core/commands/CommandHandlers.h"
+#include "interpreter/logic/OpsLoad.h"
+#include "interpreter/logic/OpsPaths.h"
+#include "interpreter/logic/OpsWaitBatch.h"
+#include "language/Grammar.h"
+#include "language/Text.h"
+
+namespace qv::interp {
+
+namespace {
+
+// A script that calls itself would otherwise nest for ever inside one tick.
+constexpr std::size_t MaxRunDepth = 100;
+constexpr int HiddenShowCode = 0;
+
+// The once-a-day record in QVRUN.INI; the INI value stands between double quotes.
+class IniRunOnceStore final : public logic::RunOnceStore {
+  public:
+    explicit IniRunOnceStore(IniPort& ini) : ini_(ini) {}
+    std::string ReadRunOnce(const std::string& key) override {
+        return ini_.ReadIniString(std::string(logic::RunOnceIniFile),
+                                  std::string(logic::RunOnceSection), key);
+    }
+    void WriteRunOnce(const std::string& key, const std::string& date) override {
+        ini_.WriteIniString(std::string(logic::RunOnceIniFile), std::string(logic::RunOnceSection),
+                            key, "\"" + date + "\"");
+    }
+
+  private:
+    IniPort& ini_;
+};
+
+CommandIcon FileIcon(Session& session, const std::string& path) {
+    if (!path.empty() && session.services.files.Exists(path))
+        return {CommandIcon::Source::Associated, path, 0};
+    return {CommandIcon::Source::FileIndex, std::string(logic::MissingFileIconFile),
+            logic::MissingFileIconIndex};
+}
+
+// The icon file is the shortcut's icon location, else its target when that is a program, else
+// the target all the same.
+void ShowShortcutIcon(Session& session, const std::string& path) {
+    std::string iconFile;
+    if (const std::optional<ShortcutInfo> shortcut = session.services.programs.ReadShortcut(path)) {
+        iconFile = shortcut->iconLocation;
+        if (iconFile.empty())
+            iconFile = shortcut->target;
+    }
+    session.host.view.ShowCommandIcon(FileIcon(session, iconFile));
+}
+
+// Writes the batch that starts the program and deletes the marker when it has closed, and
+// starts it hidden; returns the marker path (empty when no temporary name was free).
+std::string WriteWaitBatch(Session& session, const std::string& file,
+                           const std::string& parameters) {
+    FilePort& files = session.services.files;
+    const std::string marker =
+        logic::MakeTempFileName("", files.TempFolder(), files.TempNameSeed(),
+                                [&files](const std::string& path) { return files.Exists(path); });
+    if (marker.empty())
+        return marker;
+    const std::string batch = logic::WaitBatchPath(marker);
+    const std::string text = logic::WaitBatchText(file, parameters, marker);
+    files.WriteFileBytes(batch, text);
+    files.WriteFileBytes(marker, text);
+    session.services.programs.ShellOpen(batch, "", logic::ExtractFilePath(batch), HiddenShowCode,
+                                        true);
+    return marker;
+}
+
+void LaunchFile(Session& session, const logic::LaunchRequest& request) {
+    switch (logic::ChooseLaunchRoute(request.file, request.wait)) {
+    case logic::LaunchRoute::WaitBatch:
+        // An earlier line of this tick (PROMPT, a run-once LOAD already run today) may have
+        // switched the runner on; the next line must wait for the program all the same.
+        session.SetTimerEnabled(TimerId::WaitTimer, false);
+        session.SetTimerEnabled(TimerId::Digits, false);
+        session.host.view.ProcessMessages();
+        if (session.Ended())
+            return;
+        session.controls.WaitMarkerPath = WriteWaitBatch(session, request.file, request.parameters);
+        session.AppendStatus(std::string(logic::WaitingForCloseText));
+        session.SetTimerEnabled(TimerId::WaitforClose, true);
+        break;
+    case logic::LaunchRoute::ProgramStart:
+        // The run takes no notice of a failed start; only the run log tells of it.
+        session.Note(NoteKind::Outcome,
+                     session.services.programs.StartProgram(
+                         logic::ProgramCommandLine(request.file, request.parameters),
+                         logic::ExtractFilePath(request.file), request.showCode)
+                         ? "started"
+                         : "the program could not be started");
+        break;
+    case logic::LaunchRoute::Shell:
+        session.Note(NoteKind::Outcome,
+                     session.services.programs.ShellOpen(request.file, request.parameters,
+                                                         request.folder, request.showCode, false)
+                         ? "opened"
+                         : "the shell could not open it");
+        break;
+    }
+}
+
+} // namespace
+
+Dispatched RunCommand(Session& session, const std::string& line, const std::string&) {
+    const std::string path = ParseRun(line).path;
+    session.SetStatus("Running A New script\r" + path);
+    RunState& state = session.state;
+    // A folder, or a file that is no compiled script, fails like a missing one: the stacks stay
+    // as they are and the run goes on. Only a script for a later version ends the program.
+    ReadResult script;
+    const bool exists = session.host.system.FileExists(path);
+    if (exists && state.ScriptStack.size() < MaxRunDepth)
+        script = session.ReadScript(path);
+    if (session.Ended())
+        return Dispatched::Done;
+    if (script.status == ReadResult::Status::Invalid) {
+        if (exists)
+            session.Note(NoteKind::Skipped, "not a readable compiled script");
+        session.AddReportedError(RunFailedMessage, line);
+        return Dispatched::Done;
+    }
+    state.ScriptStack.push_back(state.CurrentScript);
+    state.LineStack.push_back(std::to_string(state.NextLine));
+    state.CurrentScript = path;
+    session.Note(NoteKind::Intent, "run " + path + ", then return");
+    session.AdoptScript(path, std::move(script));
+    return Dispatched::Done;
+}
+
+Dispatched LoadCommand(Session& session, const std::string& line, const std::string&) {
+    const logic::LoadLine load = logic::ParseLoadLine(line);
+    IniRunOnceStore store(session.services.ini);
+    const logic::LoadDecision decision = logic::DecideLoad(load, session.host.system.Now(), store);
+    if (decision.resumeRunner)
+        session.SetTimerEnabled(TimerId::WaitTimer, true);
+    if (!decision.start) {
+        session.Note(NoteKind::Skipped, decision.skipReason);
+        return Dispatched::Done;
+    }
+    if (logic::IsShortcutPath(load.path))
+        ShowShortcutIcon(session, load.path);
+    else
+        session.host.view.ShowCommandIcon(FileIcon(session, load.path));
+    session.SetStatus(logic::LoadingStatusText(load.path));
+    LaunchFile(session, logic::MakeLaunchRequest(load));
+    if (!session.Ended())
+        session.host.view.ProcessMessages();
+    return Dispatched::Done;
+}
+
+void WaitforCloseTimer(Session& session) {
+    const std::string& marker = session.controls.WaitMarkerPath;
+    if (!marker.empty() && session.services.files.Exists(marker))
+        return;
+    session.SetTimerEnabled(TimerId::WaitforClose, false);
+    session.SetTimerEnabled(TimerId::CountDownTimer, true);
+    session.SetTimerEnabled(TimerId::Digits, true);
+    if (!marker.empty())
+        session.services.files.DeleteOneFile(logic::WaitBatchPath(marker));
+}
+
+} // namespace qv::interp

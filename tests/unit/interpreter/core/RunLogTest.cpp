@@ -1,0 +1,70 @@
+#include "interpreter/core/RunLog.h"
+#include "RunnerFixture.h"
+
+#include <sstream>
+
+namespace qv::interp::testing {
+namespace {
+
+class MemorySink : public LogSink {
+  public:
+    void Append(const std::string& lines) override { text += lines; }
+    std::vector<std::string> Lines() const {
+        std::vector<std::string> lines;
+        std::istringstream in(text);
+        for (std::string line; std::getline(in, line);) {
+            EXPECT_TRUE(!line.empty() && line.back() == '\r') << line;
+            if (!line.empty())
+                line.pop_back();
+            // Without the time stamp ("2026-12-09 08:00:00.500 ").
+            lines.push_back(line.size() > 24 ? line.substr(24) : line);
+        }
+        return lines;
+    }
+    std::string text;
+};
+
+class RunLogTest : public RunnerTest {
+  protected:
+    RunLogTest() : log(sink, host) { runner.SetObserver(&log); }
+    MemorySink sink;
+    RunLog log;
+};
+
+TEST_F(RunLogTest, HoldsScriptsCommandsOutcomesDurationsAndEntries) {
+    services.addConnectionResult = 1222; // ERROR_NO_NETWORK
+    log.RunStarted("");
+    StartWith({"NO F5", "WAIT 1", "FROB", "CONNECT {x:} [\\\\srv\\share]",
+               "LOAD C:\\APPS\\A.EXE (00000001)", "LOAD C:\\APPS\\B.EXE -q"});
+    ASSERT_TRUE(host.RunUntilEnded());
+    const std::vector<std::string> lines = sink.Lines();
+    const std::string script = CommonPath;
+    const std::vector<std::string> expected = {
+        "run started at logon",
+        "script " + script,
+        // The leading configuration line runs at start-up, before the first tick.
+        script + " line 1: NO F5 (0 ms)",
+        script + " line 2: WAIT 1 (0 ms)",
+        script + " line 3: FROB (0 ms)",
+        "error entry: Invalid Command (200) In Script File : " + script + " Line : 4 'FROB'",
+        script + " line 4: CONNECT {x:} [\\\\srv\\share] -> failed: code 1222: " +
+            logic::ErrorText(1222) + " (0 ms)",
+        "error entry: Unable to Connect (201) In Script File : " + script +
+            " Line : 5 'CONNECT {x:} [\\\\srv\\share]'",
+        script +
+            " line 5: LOAD C:\\APPS\\A.EXE (00000001) -> skipped: outside 00:00 to 00:01 (0 ms)",
+        script + " line 6: LOAD C:\\APPS\\B.EXE -q -> outcome: opened (0 ms)",
+        "run ended; the Error Log was shown",
+    };
+    EXPECT_EQ(lines, expected) << sink.text;
+}
+
+TEST_F(RunLogTest, LinesStayWholeWhateverTheScriptHolds) {
+    StartWith({"FROB\tWITH TAB", "SET A=1"});
+    ASSERT_TRUE(host.RunUntilEnded());
+    for (const std::string& line : sink.Lines())
+        EXPECT_EQ(line.find_first_of("\t\n"), std::string::npos) << line;
+}
+
+} // namespace
+} // namespace qv::interp::testing
