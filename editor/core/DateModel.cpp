@@ -28,14 +28,6 @@ std::string FormatShortDate(const logic::CivilDate& date, std::string_view forma
     std::string text;
     for (std::size_t i = 0; i < format.size();) {
         const char c = LowerChar(format[i]);
-        if (format[i] == '\'') {
-            // Quoted text stands as it is.
-            const std::size_t close = format.find('\'', i + 1);
-            const std::size_t end = close == std::string_view::npos ? format.size() : close;
-            text += format.substr(i + 1, end - i - 1);
-            i = end + 1;
-            continue;
-        }
         if (c != 'd' && c != 'm' && c != 'y') {
             text += format[i++];
             continue;
