@@ -1,6 +1,6 @@
 // Every line a dialog can build, over a table of field combinations per dialog, goes through
 // qvtool check's rules: none may be reported, so the dialogs never write a line the interpreter
-// would reject.
+// would reject. And the dialog that built a line reads it back into fields that build it again.
 #include "DocumentFixture.h"
 #include "FakeDialogHost.h"
 #include "editor/core/ControlLines.h"
@@ -22,17 +22,33 @@ namespace {
 class DialogLines : public DocumentFixture {
   protected:
     FakeDialogHost dialogs;
+    // The edit path of the dialog that built a line: the line it builds after reading it.
+    using Reread = std::function<std::string(const std::string&)>;
+
     std::vector<std::string> lines;
     std::vector<std::string> tags; // which dialog built each line
+    std::vector<Reread> rereads;   // empty where the line has no edit path
 
-    void Add(const char* tag, const std::string& line) {
+    void Add(const char* tag, const std::string& line, Reread reread = {}) {
         lines.push_back(line);
         tags.push_back(tag);
+        rereads.push_back(std::move(reread));
+    }
+
+    void AllLines() {
+        RunProgramLines();
+        FileCommandLines();
+        NetworkLines();
+        DesktopLines();
+        WaitAndWindowLines();
+        ControlLines();
+        MenuLines();
     }
 
     void RunProgramLines() {
-        const char* files[] = {"C:\\Apps\\Mail.exe", "C:\\Program Files (x86)\\App\\App.exe",
-                               "C:\\Links\\Mail.lnk", "\\\\srv\\share\\tool.com"};
+        const char* files[] = {"C:\\Apps\\Mail.exe",   "C:\\Program Files (x86)\\App\\App.exe",
+                               "C:\\Links\\Mail.lnk",  "\\\\srv\\share\\tool.com",
+                               "C:\\Odd [max]\\A.exe", "C:\\{x}\\A.exe"};
         const std::pair<const char*, const char*> windows[] = {
             {"0800", "1230"}, {"1700", "800"}, {"0000", "2359"}};
         for (const char* file : files)
@@ -52,8 +68,13 @@ class DialogLines : public DocumentFixture {
                         model.RunandWait = state == 2;
                         if (model.Button1Click())
                             continue;
-                        Add("run program", model.BuildLine(DialogUse::Add));
-                        Add("run program", model.BuildLine(DialogUse::Edit));
+                        for (DialogUse use : {DialogUse::Add, DialogUse::Edit})
+                            Add("run program", model.BuildLine(use),
+                                [this, use](const std::string& line) {
+                                    RunProgramModel again(dialogs);
+                                    again.FromLine(line);
+                                    return again.BuildLine(use);
+                                });
                     }
     }
 
@@ -79,7 +100,13 @@ class DialogLines : public DocumentFixture {
                         model.FormClick();
                         ASSERT_TRUE(model.Button1Enabled);
                         model.Button1Click();
-                        Add("file command", model.BuildLine());
+                        Add("file command", model.BuildLine(),
+                            [this, mode](const std::string& line) {
+                                FileCommandModel again(mode, dialogs);
+                                again.FromLine(line);
+                                again.Button1Click();
+                                return again.BuildLine();
+                            });
                     }
     }
 
@@ -87,11 +114,16 @@ class DialogLines : public DocumentFixture {
         dialogs.drives = {{'X', "x: \\\\server\\share"}};
         for (MapDriveMode mode : {MapDriveMode::Connect, MapDriveMode::Capture}) {
             MapDriveModel model(mode, dialogs, dialogs);
-            model.PathLoc = "\\\\Server\\Share";
+            // An edit stores the path in capitals.
+            model.PathLoc = "\\\\SERVER\\SHARE";
             for (std::size_t i = 0; i < model.DriveLet.size(); ++i) {
                 model.DriveLetIndex = static_cast<int>(i);
                 ASSERT_TRUE(model.OkEnabled());
-                Add("map drive", model.BuildLine());
+                Add("map drive", model.BuildLine(), [this, mode](const std::string& line) {
+                    MapDriveModel again(mode, dialogs, dialogs);
+                    again.FromLine(line);
+                    return again.BuildLine();
+                });
             }
         }
     }
@@ -105,7 +137,11 @@ class DialogLines : public DocumentFixture {
                     model.CheckBox1Click(other);
                     model.RandomHere = here;
                     if (model.OkEnabled())
-                        Add("desktop", model.BuildLine());
+                        Add("desktop", model.BuildLine(), [this](const std::string& line) {
+                            DesktopModel again(dialogs, dialogs);
+                            again.FromLine(line);
+                            return again.BuildLine();
+                        });
                 }
     }
 
@@ -113,14 +149,22 @@ class DialogLines : public DocumentFixture {
         TimerModel timer;
         for (int halves = MinimumHalfSeconds; halves <= MaximumHalfSeconds; ++halves) {
             timer.HalfSeconds = halves;
-            Add("timer", timer.BuildLine());
+            Add("timer", timer.BuildLine(), [](const std::string& line) {
+                TimerModel again;
+                again.FromLine(line);
+                return again.BuildLine();
+            });
         }
         for (WindowCommand command :
              {WindowCommand::Close, WindowCommand::Minimize, WindowCommand::WaitForWindow}) {
             WindowTitleModel model(command, dialogs);
             model.Edit1 = "Untitled - Notepad";
             ASSERT_TRUE(model.OkEnabled());
-            Add("window title", model.BuildLine());
+            Add("window title", model.BuildLine(), [this, command](const std::string& line) {
+                WindowTitleModel again(command, dialogs);
+                again.FromLine(line);
+                return again.BuildLine();
+            });
         }
         const std::function<void(LocateModel&)> clicks[] = {
             [](LocateModel& m) { m.RadioButton1Click(); },
@@ -139,14 +183,22 @@ class DialogLines : public DocumentFixture {
                 first(model);
                 second(model);
                 if (model.OkEnabled())
-                    Add("locate", model.BuildLine());
+                    Add("locate", model.BuildLine(), [](const std::string& line) {
+                        LocateModel again;
+                        again.FromLine(line);
+                        return again.BuildLine();
+                    });
             }
         for (const char* keys : {"Hello{ENTER}", "%{F4}", "say \"hi\"~", "{TAB 3}+a"}) {
             SendKeysModel model(dialogs);
             model.Listbox1 = "Untitled - Notepad";
             model.Memo1 = keys;
             if (!model.Button1Click())
-                Add("sendkeys", model.BuildLine());
+                Add("sendkeys", model.BuildLine(), [this](const std::string& line) {
+                    SendKeysModel again(dialogs);
+                    again.FromLine(line);
+                    return again.BuildLine();
+                });
         }
     }
 
@@ -158,8 +210,13 @@ class DialogLines : public DocumentFixture {
                 model.F5 = keys & 1;
                 model.F8 = keys & 2;
                 model.QUIT = keys & 4;
-                Add("enable disable", model.BuildLine());
+                Add("enable disable", model.BuildLine(), [](const std::string& line) {
+                    EnableDisableModel again;
+                    again.FromLine(line);
+                    return again.BuildLine();
+                });
             }
+        // The check knows only these machine formats; each line is read back in its own.
         for (const char* format : {"dd/MM/yyyy", "M/d/yyyy", "dd.MM.yyyy", "yyyy-MM-dd"})
             for (const logic::CivilDate& date :
                  {logic::CivilDate{2026, 12, 10}, logic::CivilDate{2024, 2, 29},
@@ -167,13 +224,23 @@ class DialogLines : public DocumentFixture {
                 dialogs.shortDateFormat = format;
                 DateModel model(dialogs);
                 model.Calendar1Change(date);
-                Add("date", model.BuildLine());
+                const Reread reread = [this,
+                                       format = std::string(format)](const std::string& line) {
+                    dialogs.shortDateFormat = format;
+                    DateModel again(dialogs);
+                    return again.FromLine(line) ? std::string() : again.BuildLine();
+                };
+                Add("date", model.BuildLine(), reread);
                 model.chkTodayClick(true);
-                Add("date", model.BuildLine());
+                Add("date", model.BuildLine(), reread);
             }
         RunScriptModel run;
         run.FileName = "C:\\Scripts\\Net.qvc";
-        Add("run script", run.BuildLine());
+        Add("run script", run.BuildLine(), [](const std::string& line) {
+            RunScriptModel again;
+            again.FromLine(line);
+            return again.BuildLine();
+        });
         for (PromptAnswer answer : {PromptAnswer::Yes, PromptAnswer::No})
             Add("show errors", *ShowErrorsLine(answer));
         for (FixedCommand command :
@@ -198,16 +265,18 @@ class DialogLines : public DocumentFixture {
 };
 
 TEST_F(DialogLines, NoneIsReportedByTheCheck) {
-    RunProgramLines();
-    FileCommandLines();
-    NetworkLines();
-    DesktopLines();
-    WaitAndWindowLines();
-    ControlLines();
-    MenuLines();
+    AllLines();
     ASSERT_GT(lines.size(), 1000u);
     for (const LineProblem& problem : CheckScriptSource(lines))
         ADD_FAILURE() << tags[problem.line - 1] << ": " << problem.message;
+}
+
+TEST_F(DialogLines, EachReadsBackTheSame) {
+    AllLines();
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        if (rereads[i]) {
+            EXPECT_EQ(rereads[i](lines[i]), lines[i]) << tags[i];
+        }
 }
 
 } // namespace
