@@ -17,6 +17,7 @@ TEST(EnableDisableModel, BuildsAndReadsTheKeyList) {
         const char* line;
     };
     const Case cases[] = {
+        {"F5", true, true, false, false, "ENABLE F5"},
         {"F5 and QUIT", true, true, false, true, "ENABLE F5, QUIT"},
         {"every key", true, true, true, true, "ENABLE F5, F8, QUIT"},
         {"disable F8", false, false, true, false, "DISABLE F8"},
