@@ -3,6 +3,7 @@
 // controls, starts programs and waits for them. Every wait is bounded.
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,11 @@ std::vector<DWORD> ProcessesNamed(const std::string& imageName);
 bool TerminateById(DWORD processId);
 
 std::string QuoteArgument(const std::string& argument);
+
+// The editor's list view, read from outside: one line per row, its columns separated by TAB.
+bool ReadListRows(HWND list, std::string& rows);
+// A control or command of the editor by its name in editor/win32/ControlIds.h.
+std::optional<int> EditorCommandId(const std::string& name);
 
 // Windows of the driver's own, for the commands that act on other programs' windows: a titled
 // top-level window holding one edit control, kept alive by a thread of its own.

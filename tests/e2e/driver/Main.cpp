@@ -354,7 +354,44 @@ bool StepNoCrashDialog(const Args&, Session&) {
     return ok;
 }
 
+bool StepRows(const Args& args, Session& session) {
+    HWND list = RequireControl(args, session);
+    std::string rows;
+    if (!list || !ReadListRows(list, rows)) {
+        Report("cannot read the rows of " + args[1]);
+        return false;
+    }
+    return WriteOut(rows, args.size() > 2 ? args[2] : std::string());
+}
+
+// A menu or tool-bar command of the editor, posted as its menu would send it.
+bool StepCommand(const Args& args, Session& session) {
+    HWND top = RequireTop(args[0], session);
+    std::optional<int> id = EditorCommandId(args[1]);
+    DWORD number = 0;
+    if (!id && !args[1].empty() && args[1].find_first_not_of("0123456789") == std::string::npos)
+        number = Number(args[1]);
+    if (!top || (!id && number == 0)) {
+        Report("no command " + args[1]);
+        return false;
+    }
+    return PostMessageA(top, WM_COMMAND, MAKEWPARAM(id ? *id : number, 0), 0) != 0;
+}
+
+// A key pressed in a control: the key down and up as the keyboard would post them.
+bool StepKey(const Args& args, Session& session) {
+    HWND control = RequireControl(args, session);
+    if (!control)
+        return false;
+    const WPARAM key = Number(args[2]);
+    return PostMessageA(control, WM_KEYDOWN, key, 1) != 0 &&
+           PostMessageA(control, WM_KEYUP, key, 0xC0000001) != 0;
+}
+
 const Step Steps[] = {
+    {"rows", 2, 3, StepRows},
+    {"command", 2, 2, StepCommand},
+    {"key", 3, 3, StepKey},
     {"start", 1, SIZE_MAX, StepStart},
     {"wait-window", 2, 2, StepWaitWindow},
     {"wait-shown", 3, 3, StepWaitShown},
@@ -408,6 +445,9 @@ int Usage() {
         "  enabled WINDOW CONTROL | disabled WINDOW CONTROL\n"
         "  control-visible WINDOW CONTROL | control-hidden WINDOW CONTROL\n"
         "  click WINDOW CONTROL        press a button (fails when disabled or hidden)\n"
+        "  rows WINDOW LIST [FILE]     a list view's rows, columns separated by TAB\n"
+        "  command WINDOW NAME         post the editor's menu command NAME (or a number)\n"
+        "  key WINDOW CONTROL VK       post a key (a virtual-key number) to a control\n"
         "  close WINDOW                ask the window to close\n"
         "  wait-exit MS                wait for the started program; fails on a crash\n"
         "  terminate                   end the started program\n"
@@ -419,8 +459,8 @@ int Usage() {
         "  wait-closed TITLE MS        wait until that window has been closed\n"
         "  own-text TITLE [FILE]       the text of that window's edit control\n"
         "WINDOW is an exact title or class=NAME; CONTROL a name from the interpreter's\n"
-        "control IDs (LoadingAppName, Edit1, ...), MessageText, OK, a number or "
-        "class=NAME.\n",
+        "or the editor's control IDs (LoadingAppName, ListView1, ...), MessageText, OK, a\n"
+        "number or class=NAME.\n",
         stderr);
     return 2;
 }

@@ -1,0 +1,96 @@
+#pragma once
+// The two image lists of the script list and the pictures of its rows. Every row appends its
+// own picture, but each picture is taken from its source once: the cache keeps one extracted
+// icon per (kind, source, index), so a script of thousands of LOAD lines naming the same
+// programs extracts each program's icon once.
+#include "common/win32/Controls.h"
+#include "editor/core/DocumentPorts.h"
+
+#include <windows.h>
+
+#include <array>
+#include <string>
+#include <unordered_map>
+
+namespace qv::win32 {
+
+// The resource names of the editor's icon table, in table order.
+inline constexpr std::array<const char*, 27> EditorIconNames = {
+    "MAINICON",
+    "MAINICON_CAPTURE",
+    "MAINICON_CLOSE",
+    "MAINICON_CONNECT",
+    "MAINICON_COPY",
+    "MAINICON_DELETE",
+    "MAINICON_DESKTOP",
+    "MAINICON_DONTNO",
+    "MAINICON_INI",
+    "MAINICON_LOGOFF",
+    "MAINICON_MENU",
+    "MAINICON_MINIMIZE",
+    "MAINICON_NO",
+    "MAINICON_PROMPT",
+    "MAINICON_PROPERTIES",
+    "MAINICON_REGISTRY",
+    "MAINICON_RENAME",
+    "MAINICON_RUN",
+    "MAINICON_SHUTDOWN",
+    "MAINICON_TIMER",
+    "MAINICON_WINDOW",
+    "MAINICON_ZA_ENABLE",
+    "MAINICON_ZB_DISABLE",
+    "MAINICON_ZC_DATE",
+    "MAINICON_ZD_SENDKEYS",
+    "QVC",
+    "QVS",
+};
+
+// Icon `index` of the editor's table at `size` pixels; null when the program has none.
+UniqueIcon LoadEditorIcon(int index, int size);
+// The program's icon (MAINICON) for the windows' classes, kept for the whole run.
+HICON EditorClassIcon();
+// Paints the program's icon into an owner-drawn picture control, filling it.
+void DrawProgramPicture(const DRAWITEMSTRUCT& item);
+
+// Where pictures come from: the editor's resources and the shell.
+class IconSource {
+  public:
+    virtual ~IconSource() = default;
+    // The picture at `size` pixels square; null when the source gives none.
+    virtual UniqueIcon Extract(const editor::IconRequest& request, int size) = 0;
+};
+
+class ShellIconSource : public IconSource {
+  public:
+    UniqueIcon Extract(const editor::IconRequest& request, int size) override;
+};
+
+class RowIcons : public editor::IconPort {
+  public:
+    explicit RowIcons(IconSource& source) : source_(source) {}
+
+    // Makes both lists empty at these sizes (again after a DPI change); the cache is dropped.
+    void CreateLists(int largeSize, int smallSize);
+    HIMAGELIST Large() const { return large_.Handle(); }
+    HIMAGELIST Small() const { return small_.Handle(); }
+
+    int AppendIcon(const editor::IconRequest& icon) override;
+    void ClearIcons() override;
+
+  private:
+    struct Pictures {
+        UniqueIcon large;
+        UniqueIcon small;
+    };
+    const Pictures& PicturesFor(const editor::IconRequest& icon);
+    static std::string KeyOf(const editor::IconRequest& icon);
+
+    IconSource& source_;
+    ImageList large_;
+    ImageList small_;
+    int largeSize_ = 32;
+    int smallSize_ = 16;
+    std::unordered_map<std::string, Pictures> cache_;
+};
+
+} // namespace qv::win32

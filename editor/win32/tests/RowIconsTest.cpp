@@ -1,0 +1,96 @@
+#include "editor/win32/RowIcons.h"
+
+#include <gtest/gtest.h>
+
+#include <shellapi.h>
+
+#include <string>
+#include <vector>
+
+namespace qv::win32 {
+namespace {
+
+using editor::IconRequest;
+
+// The real source, counting what it is asked for.
+class CountingSource : public IconSource {
+  public:
+    UniqueIcon Extract(const IconRequest& request, int size) override {
+        asked.push_back(request);
+        return shell.Extract(request, size);
+    }
+    std::vector<IconRequest> asked;
+    ShellIconSource shell;
+};
+
+std::string ProgramPath() {
+    char path[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return path;
+}
+
+TEST(RowIcons, EachSourceIsExtractedOnceWhateverTheCaseOfItsName) {
+    CountingSource source;
+    RowIcons icons(source);
+    icons.CreateLists(32, 16);
+    const std::string program = ProgramPath();
+    std::string upper = program;
+    for (char& c : upper) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+    }
+    const IconRequest file{IconRequest::Kind::Associated, program, 0};
+    const IconRequest sameFile{IconRequest::Kind::Associated, upper, 0};
+    const IconRequest timer{IconRequest::Kind::BuiltIn, "", 19};
+
+    EXPECT_EQ(icons.AppendIcon(file), 0);
+    EXPECT_EQ(icons.AppendIcon(timer), 1);
+    EXPECT_EQ(icons.AppendIcon(sameFile), 2);
+    EXPECT_EQ(icons.AppendIcon(timer), 3);
+    EXPECT_EQ(source.asked.size(), 4u) << "two sources, two sizes each";
+    EXPECT_EQ(::ImageList_GetImageCount(icons.Large()), 4);
+    EXPECT_EQ(::ImageList_GetImageCount(icons.Small()), 4);
+
+    icons.ClearIcons();
+    EXPECT_EQ(icons.AppendIcon(file), 0) << "emptied lists start again at 0";
+    EXPECT_EQ(source.asked.size(), 4u) << "emptying the lists keeps the cache";
+}
+
+TEST(RowIcons, ASourceWithoutAPictureStillGivesTheRowOne) {
+    CountingSource source;
+    RowIcons icons(source);
+    icons.CreateLists(32, 16);
+    EXPECT_EQ(icons.AppendIcon({IconRequest::Kind::Associated, "C:\\no\\such\\program.exe", 0}), 0);
+    EXPECT_EQ(icons.AppendIcon({IconRequest::Kind::BuiltIn, "", 999}), 1);
+    EXPECT_EQ(icons.AppendIcon({IconRequest::Kind::Library, "shell32.dll", 39}), 2);
+    EXPECT_EQ(::ImageList_GetImageCount(icons.Large()), 3);
+    EXPECT_EQ(::ImageList_GetImageCount(icons.Small()), 3);
+}
+
+// The icon table is the program's named icons in table order, so that "qvdev.exe,26" is QVS.
+TEST(RowIcons, TheIconTableIsTheProgramsIconsInOrder) {
+    std::vector<std::string> names;
+    ::EnumResourceNamesA(
+        nullptr, RT_GROUP_ICON,
+        [](HMODULE, LPCSTR, LPSTR name, LONG_PTR found) -> BOOL {
+            if (!IS_INTRESOURCE(name)) {
+                reinterpret_cast<std::vector<std::string>*>(found)->push_back(name);
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LONG_PTR>(&names));
+    ASSERT_EQ(names.size(), EditorIconNames.size());
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        EXPECT_EQ(names[i], EditorIconNames[i]) << i;
+        EXPECT_TRUE(LoadEditorIcon(static_cast<int>(i), 16)) << EditorIconNames[i];
+    }
+    // The shell's numbering of the file's icons starts with the named ones.
+    const std::string program = ProgramPath();
+    const auto total = reinterpret_cast<UINT_PTR>(
+        ::ExtractIconA(::GetModuleHandleA(nullptr), program.c_str(), static_cast<UINT>(-1)));
+    EXPECT_GE(total, EditorIconNames.size());
+}
+
+} // namespace
+} // namespace qv::win32
