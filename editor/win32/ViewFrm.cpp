@@ -381,7 +381,8 @@ void TfrmView::OnActivated() {
 }
 
 void TfrmView::OnClose() {
-    if (closing_ || !SavePrompt()) {
+    // Not while a dialog of the window's own is up: it runs inside one of the window's handlers.
+    if (closing_ || !::IsWindowEnabled(Handle()) || !SavePrompt()) {
         return;
     }
     closing_ = true;

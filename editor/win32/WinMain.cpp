@@ -1,8 +1,6 @@
-#include "common/win32/ApplicationWindow.h"
 #include "common/win32/Com.h"
 #include "common/win32/Controls.h"
 #include "common/win32/MessageLoop.h"
-#include "editor/win32/RowIcons.h"
 #include "editor/win32/ViewFrm.h"
 
 #include <windows.h>
@@ -40,7 +38,6 @@ int Run(int showCommand) {
     // The shell's link object and file dialogs want COM on this thread.
     ComScope com;
     MessageLoop loop;
-    ApplicationWindow application(ApplicationTitle, EditorClassIcon());
     TfrmView view(loop, nullptr, FirstArgument());
     if (!view.IsAlive()) {
         return 1;

@@ -364,6 +364,19 @@ bool StepRows(const Args& args, Session& session) {
     return WriteOut(rows, args.size() > 2 ? args[2] : std::string());
 }
 
+// Waits until no window of that name is visible any more (a dialog that closes itself).
+bool StepWaitUnseen(const Args& args, Session& session) {
+    DWORD start = GetTickCount();
+    while (FindTopWindow(args[0], session.processId, true)) {
+        if (GetTickCount() - start >= Number(args[1])) {
+            Report("window \"" + args[0] + "\" still shown after " + args[1] + " ms");
+            return false;
+        }
+        Sleep(10);
+    }
+    return true;
+}
+
 // A menu or tool-bar command of the editor, posted as its menu would send it.
 bool StepCommand(const Args& args, Session& session) {
     HWND top = RequireTop(args[0], session);
@@ -390,6 +403,7 @@ bool StepKey(const Args& args, Session& session) {
 
 const Step Steps[] = {
     {"rows", 2, 3, StepRows},
+    {"wait-unseen", 2, 2, StepWaitUnseen},
     {"command", 2, 2, StepCommand},
     {"key", 3, 3, StepKey},
     {"start", 1, SIZE_MAX, StepStart},
@@ -445,6 +459,7 @@ int Usage() {
         "  enabled WINDOW CONTROL | disabled WINDOW CONTROL\n"
         "  control-visible WINDOW CONTROL | control-hidden WINDOW CONTROL\n"
         "  click WINDOW CONTROL        press a button (fails when disabled or hidden)\n"
+        "  wait-unseen WINDOW MS       wait until no window WINDOW is visible\n"
         "  rows WINDOW LIST [FILE]     a list view's rows, columns separated by TAB\n"
         "  command WINDOW NAME         post the editor's menu command NAME (or a number)\n"
         "  key WINDOW CONTROL VK       post a key (a virtual-key number) to a control\n"
