@@ -1,5 +1,6 @@
 #include "editor/win32/RowIcons.h"
 
+#include "common/win32/Gdi.h"
 #include "language/Text.h"
 
 #include <shellapi.h>
@@ -76,11 +77,121 @@ UniqueIcon ShellIconSource::Extract(const editor::IconRequest& request, int size
     return UniqueIcon();
 }
 
+std::optional<PicturePixels> PixelsOf(HICON icon, int size) {
+    ICONINFO info{};
+    if (icon == nullptr || ::GetIconInfo(icon, &info) == FALSE) {
+        return std::nullopt;
+    }
+    const UniqueBitmap color(info.hbmColor);
+    const UniqueBitmap mask(info.hbmMask);
+    BITMAP shape{};
+    if (!color || ::GetObjectA(color.Get(), sizeof(shape), &shape) == 0 || shape.bmWidth != size ||
+        shape.bmHeight != size) {
+        return std::nullopt;
+    }
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof(format.bmiHeader);
+    format.bmiHeader.biWidth = size;
+    format.bmiHeader.biHeight = -size; // top row first
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    const std::size_t count = static_cast<std::size_t>(size) * static_cast<std::size_t>(size);
+    PicturePixels pixels{size, std::vector<std::uint32_t>(count), std::vector<std::uint8_t>(count)};
+    std::vector<std::uint32_t> maskPixels(count);
+    const WindowDC screen(nullptr);
+    BITMAPINFO maskFormat = format;
+    if (::GetDIBits(screen.Get(), color.Get(), 0, static_cast<UINT>(size), pixels.color.data(),
+                    &format, DIB_RGB_COLORS) != size ||
+        ::GetDIBits(screen.Get(), mask.Get(), 0, static_cast<UINT>(size), maskPixels.data(),
+                    &maskFormat, DIB_RGB_COLORS) != size) {
+        return std::nullopt;
+    }
+    bool hasAlpha = false;
+    for (std::size_t i = 0; i < count; ++i) {
+        pixels.transparent[i] = (maskPixels[i] & 0xFFFFFFu) != 0 ? 1 : 0;
+        hasAlpha = hasAlpha || (pixels.color[i] >> 24) != 0;
+    }
+    // A picture without alpha takes it from its mask, so that lists with alpha draw it alike.
+    if (!hasAlpha) {
+        for (std::size_t i = 0; i < count; ++i) {
+            pixels.color[i] = pixels.transparent[i] != 0 ? 0u : (pixels.color[i] | 0xFF000000u);
+        }
+    }
+    return pixels;
+}
+
+namespace {
+
+constexpr std::size_t StripLength = 256;
+
+// One strip of pictures of `size` pixels in a row, added to `list` at once; false when the
+// system refused it (nothing was added then).
+bool AddStrip(const ImageList& list, int size, const std::vector<const PicturePixels*>& strip) {
+    const int width = size * static_cast<int>(strip.size());
+    BITMAPINFO colorFormat{};
+    colorFormat.bmiHeader.biSize = sizeof(colorFormat.bmiHeader);
+    colorFormat.bmiHeader.biWidth = width;
+    colorFormat.bmiHeader.biHeight = -size;
+    colorFormat.bmiHeader.biPlanes = 1;
+    colorFormat.bmiHeader.biBitCount = 32;
+    colorFormat.bmiHeader.biCompression = BI_RGB;
+    struct MonoFormat {
+        BITMAPINFOHEADER header;
+        RGBQUAD colors[2];
+    } maskFormat{colorFormat.bmiHeader, {{0, 0, 0, 0}, {255, 255, 255, 0}}};
+    maskFormat.header.biBitCount = 1;
+    void* colorBits = nullptr;
+    void* maskBits = nullptr;
+    const WindowDC screen(nullptr);
+    const UniqueBitmap color(
+        ::CreateDIBSection(screen.Get(), &colorFormat, DIB_RGB_COLORS, &colorBits, nullptr, 0));
+    const UniqueBitmap mask(::CreateDIBSection(screen.Get(),
+                                               reinterpret_cast<BITMAPINFO*>(&maskFormat),
+                                               DIB_RGB_COLORS, &maskBits, nullptr, 0));
+    if (!color || !mask || colorBits == nullptr || maskBits == nullptr) {
+        return false;
+    }
+    auto* colorRows = static_cast<std::uint32_t*>(colorBits);
+    auto* maskRows = static_cast<std::uint8_t*>(maskBits);
+    const std::size_t maskStride = static_cast<std::size_t>((width + 31) / 32) * 4;
+    std::fill(maskRows, maskRows + maskStride * static_cast<std::size_t>(size), std::uint8_t{0});
+    for (std::size_t k = 0; k < strip.size(); ++k) {
+        const PicturePixels& picture = *strip[k];
+        for (int y = 0; y < size; ++y) {
+            const std::size_t from = static_cast<std::size_t>(y) * static_cast<std::size_t>(size);
+            const std::size_t left = k * static_cast<std::size_t>(size);
+            std::copy_n(picture.color.begin() + static_cast<std::ptrdiff_t>(from), size,
+                        colorRows + static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                            left);
+            std::uint8_t* maskRow = maskRows + static_cast<std::size_t>(y) * maskStride;
+            for (int x = 0; x < size; ++x) {
+                if (picture.transparent[from + static_cast<std::size_t>(x)] != 0) {
+                    const std::size_t bit = left + static_cast<std::size_t>(x);
+                    maskRow[bit / 8] |= static_cast<std::uint8_t>(0x80u >> (bit % 8));
+                }
+            }
+        }
+    }
+    const int before = list.Count();
+    if (::ImageList_Add(list.Handle(), color.Get(), mask.Get()) < 0) {
+        return false;
+    }
+    if (list.Count() != before + static_cast<int>(strip.size())) {
+        ::ImageList_SetImageCount(list.Handle(), static_cast<UINT>(before));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
 void RowIcons::CreateLists(int largeSize, int smallSize) {
     largeSize_ = largeSize;
     smallSize_ = smallSize;
-    large_ = ImageList(largeSize, 256);
-    small_ = ImageList(smallSize, 256);
+    large_ = ImageList(largeSize, static_cast<int>(StripLength));
+    small_ = ImageList(smallSize, static_cast<int>(StripLength));
+    pending_.clear();
     cache_.clear();
 }
 
@@ -90,38 +201,71 @@ std::string RowIcons::KeyOf(const editor::IconRequest& icon) {
            LowerCase(icon.file);
 }
 
+RowIcons::Picture RowIcons::Take(const editor::IconRequest& icon, int size) {
+    UniqueIcon taken = source_.Extract(icon, size);
+    // A source without a picture still gives the row one, so that every row's index stays the
+    // count of pictures before it: the question mark of unrecognised lines.
+    constexpr int Unknown = 7;
+    if (!taken) {
+        taken = LoadEditorIcon(Unknown, size);
+    }
+    std::optional<PicturePixels> pixels = PixelsOf(taken.Get(), size);
+    return Picture{std::move(taken), std::move(pixels)};
+}
+
 const RowIcons::Pictures& RowIcons::PicturesFor(const editor::IconRequest& icon) {
     const std::string key = KeyOf(icon);
     if (const auto found = cache_.find(key); found != cache_.end()) {
         return found->second;
     }
-    Pictures pictures{source_.Extract(icon, largeSize_), source_.Extract(icon, smallSize_)};
-    // A source without a picture still gives the row one, so that every row's index stays the
-    // count of pictures before it: the question mark of unrecognised lines.
-    constexpr int Unknown = 7;
-    if (!pictures.large) {
-        pictures.large = LoadEditorIcon(Unknown, largeSize_);
-    }
-    if (!pictures.small) {
-        pictures.small = LoadEditorIcon(Unknown, smallSize_);
-    }
+    Pictures pictures{Take(icon, largeSize_), Take(icon, smallSize_)};
     return cache_.emplace(key, std::move(pictures)).first->second;
 }
 
 int RowIcons::AppendIcon(const editor::IconRequest& icon) {
-    const int index = large_.Count();
-    const Pictures& pictures = PicturesFor(icon);
-    // Both lists grow together even when the system refuses a picture, so indices stay aligned.
-    if (large_.Add(pictures.large.Get()) < 0) {
-        ::ImageList_SetImageCount(large_.Handle(), static_cast<UINT>(index + 1));
-    }
-    if (small_.Add(pictures.small.Get()) < 0) {
-        ::ImageList_SetImageCount(small_.Handle(), static_cast<UINT>(index + 1));
-    }
+    const int index = large_.Count() + static_cast<int>(pending_.size());
+    pending_.push_back(&PicturesFor(icon));
     return index;
 }
 
+void RowIcons::AddPending(const ImageList& list, int size, Picture Pictures::*which) const {
+    std::vector<const PicturePixels*> strip;
+    for (std::size_t start = 0; start < pending_.size(); start += StripLength) {
+        const std::size_t end = std::min(pending_.size(), start + StripLength);
+        strip.clear();
+        for (std::size_t i = start; i < end; ++i) {
+            const std::optional<PicturePixels>& pixels = ((*pending_[i]).*which).pixels;
+            if (!pixels) {
+                break;
+            }
+            strip.push_back(&*pixels);
+        }
+        const int before = list.Count();
+        if (strip.size() == end - start && AddStrip(list, size, strip)) {
+            continue;
+        }
+        // One by one where a strip cannot be had; the list grows by one for each all the same,
+        // so the rows' indices stay right.
+        for (std::size_t i = start; i < end; ++i) {
+            const int expected = before + static_cast<int>(i - start) + 1;
+            if (list.Add(((*pending_[i]).*which).icon.Get()) < 0 || list.Count() != expected) {
+                ::ImageList_SetImageCount(list.Handle(), static_cast<UINT>(expected));
+            }
+        }
+    }
+}
+
+void RowIcons::Flush() {
+    if (pending_.empty()) {
+        return;
+    }
+    AddPending(large_, largeSize_, &Pictures::large);
+    AddPending(small_, smallSize_, &Pictures::small);
+    pending_.clear();
+}
+
 void RowIcons::ClearIcons() {
+    pending_.clear();
     large_.Clear();
     small_.Clear();
 }

@@ -9,8 +9,11 @@
 #include <windows.h>
 
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 namespace qv::win32 {
 
@@ -65,6 +68,19 @@ class ShellIconSource : public IconSource {
     UniqueIcon Extract(const editor::IconRequest& request, int size) override;
 };
 
+// One picture's pixels as an image list takes them in a strip: 32-bit colour with alpha and the
+// transparent pixels, top row first.
+struct PicturePixels {
+    int size = 0;
+    std::vector<std::uint32_t> color;
+    std::vector<std::uint8_t> transparent;
+};
+// Nothing for an icon that is not a colour icon of exactly `size` pixels.
+std::optional<PicturePixels> PixelsOf(HICON icon, int size);
+
+// Adding pictures one by one costs the system a conversion each, which a script of thousands of
+// rows feels; so appended pictures are held back and added in strips of many at once, before
+// the list next draws (Flush).
 class RowIcons : public editor::IconPort {
   public:
     explicit RowIcons(IconSource& source) : source_(source) {}
@@ -73,16 +89,24 @@ class RowIcons : public editor::IconPort {
     void CreateLists(int largeSize, int smallSize);
     HIMAGELIST Large() const { return large_.Handle(); }
     HIMAGELIST Small() const { return small_.Handle(); }
+    // Adds the pictures appended since the last flush to both lists.
+    void Flush();
 
     int AppendIcon(const editor::IconRequest& icon) override;
     void ClearIcons() override;
 
   private:
+    struct Picture {
+        UniqueIcon icon;
+        std::optional<PicturePixels> pixels;
+    };
     struct Pictures {
-        UniqueIcon large;
-        UniqueIcon small;
+        Picture large;
+        Picture small;
     };
     const Pictures& PicturesFor(const editor::IconRequest& icon);
+    Picture Take(const editor::IconRequest& icon, int size);
+    void AddPending(const ImageList& list, int size, Picture Pictures::*which) const;
     static std::string KeyOf(const editor::IconRequest& icon);
 
     IconSource& source_;
@@ -91,6 +115,7 @@ class RowIcons : public editor::IconPort {
     int largeSize_ = 32;
     int smallSize_ = 16;
     std::unordered_map<std::string, Pictures> cache_;
+    std::vector<const Pictures*> pending_;
 };
 
 } // namespace qv::win32

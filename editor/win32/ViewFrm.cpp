@@ -187,6 +187,7 @@ void TfrmView::Layout() {
 // ---- The document, mirrored ----
 
 void TfrmView::RowsChanged() {
+    icons_.Flush();
     ListView list = List();
     const auto& rows = document_.Rows();
     list.Send(LVM_SETITEMCOUNT, rows.size(), LVSICF_NOSCROLL);

@@ -49,6 +49,7 @@ TEST(RowIcons, EachSourceIsExtractedOnceWhateverTheCaseOfItsName) {
     EXPECT_EQ(icons.AppendIcon(sameFile), 2);
     EXPECT_EQ(icons.AppendIcon(timer), 3);
     EXPECT_EQ(source.asked.size(), 4u) << "two sources, two sizes each";
+    icons.Flush();
     EXPECT_EQ(::ImageList_GetImageCount(icons.Large()), 4);
     EXPECT_EQ(::ImageList_GetImageCount(icons.Small()), 4);
 
@@ -64,8 +65,37 @@ TEST(RowIcons, ASourceWithoutAPictureStillGivesTheRowOne) {
     EXPECT_EQ(icons.AppendIcon({IconRequest::Kind::Associated, "C:\\no\\such\\program.exe", 0}), 0);
     EXPECT_EQ(icons.AppendIcon({IconRequest::Kind::BuiltIn, "", 999}), 1);
     EXPECT_EQ(icons.AppendIcon({IconRequest::Kind::Library, "shell32.dll", 39}), 2);
+    icons.Flush();
     EXPECT_EQ(::ImageList_GetImageCount(icons.Large()), 3);
     EXPECT_EQ(::ImageList_GetImageCount(icons.Small()), 3);
+}
+
+// Held-back pictures go in as strips, each row's picture at its own index, across strip ends.
+TEST(RowIcons, ManyRowsGoInAtOnceEachAtItsIndex) {
+    CountingSource source;
+    RowIcons icons(source);
+    icons.CreateLists(32, 16);
+    const IconRequest timer{IconRequest::Kind::BuiltIn, "", 19};
+    const IconRequest run{IconRequest::Kind::BuiltIn, "", 17};
+    for (int i = 0; i < 600; ++i) {
+        ASSERT_EQ(icons.AppendIcon(i % 3 == 0 ? run : timer), i);
+    }
+    icons.Flush();
+    EXPECT_EQ(::ImageList_GetImageCount(icons.Large()), 600);
+    EXPECT_EQ(::ImageList_GetImageCount(icons.Small()), 600);
+    EXPECT_EQ(icons.AppendIcon(timer), 600) << "after a flush, counting goes on";
+    // Row 300 shows the RUN picture, row 301 the timer: compare their pixels with the cache's.
+    const auto pixelsAt = [&icons](int index) {
+        const UniqueIcon icon(::ImageList_GetIcon(icons.Large(), index, ILD_NORMAL));
+        return PixelsOf(icon.Get(), 32);
+    };
+    icons.Flush();
+    const std::optional<PicturePixels> first = pixelsAt(0);
+    const std::optional<PicturePixels> row300 = pixelsAt(300);
+    const std::optional<PicturePixels> row301 = pixelsAt(301);
+    ASSERT_TRUE(first && row300 && row301);
+    EXPECT_EQ(row300->transparent, first->transparent);
+    EXPECT_NE(row301->transparent, first->transparent);
 }
 
 // The icon table is the program's named icons in table order, so that "qvdev.exe,26" is QVS.

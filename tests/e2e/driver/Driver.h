@@ -13,6 +13,7 @@ namespace qv::e2e {
 struct Session {
     HANDLE process = nullptr;
     DWORD processId = 0;
+    DWORD startTick = 0; // when the program was started
 };
 
 // A window is named by its exact title, or by "class=NAME" for windows whose title changes.
@@ -33,6 +34,8 @@ std::string QuoteArgument(const std::string& argument);
 
 // The editor's list view, read from outside: one line per row, its columns separated by TAB.
 bool ReadListRows(HWND list, std::string& rows);
+// The number of rows of a list view in another program; -1 when it does not answer.
+int ListRowCount(HWND list);
 // A control or command of the editor by its name in editor/win32/ControlIds.h.
 std::optional<int> EditorCommandId(const std::string& name);
 

@@ -59,6 +59,11 @@ std::optional<int> EditorCommandId(const std::string& name) {
     return qv::win32::FindControlId(qv::ids::QvdevControls, name);
 }
 
+int ListRowCount(HWND list) {
+    DWORD_PTR count = 0;
+    return SendBounded(list, LVM_GETITEMCOUNT, 0, 0, count) ? static_cast<int>(count) : -1;
+}
+
 bool ReadListRows(HWND list, std::string& rows) {
     DWORD_PTR count = 0;
     DWORD_PTR columns = 0;

@@ -89,6 +89,7 @@ bool StepStart(const Args& args, Session& session) {
         Report("start: one program per invocation");
         return false;
     }
+    session.startTick = GetTickCount();
     if (!StartProgram(args, session)) {
         Report("cannot start " + args[0] + " (error " + std::to_string(GetLastError()) + ")");
         return false;
@@ -364,6 +365,24 @@ bool StepRows(const Args& args, Session& session) {
     return WriteOut(rows, args.size() > 2 ? args[2] : std::string());
 }
 
+// Waits until the list holds COUNT rows and prints the milliseconds since the program started
+// (since the step began without one): a long load or refresh, timed from outside.
+bool StepTimeRows(const Args& args, Session& session) {
+    const DWORD begin = session.process ? session.startTick : GetTickCount();
+    const int wanted = static_cast<int>(Number(args[2]));
+    for (;;) {
+        HWND top = FindTopWindow(args[0], session.processId, true);
+        HWND list = top ? FindControl(top, args[1]) : nullptr;
+        if (list && ListRowCount(list) == wanted)
+            return WriteOut(std::to_string(GetTickCount() - begin) + "\n", {});
+        if (GetTickCount() - begin >= Number(args[3])) {
+            Report(args[1] + " did not hold " + args[2] + " rows within " + args[3] + " ms");
+            return false;
+        }
+        Sleep(1);
+    }
+}
+
 // Waits until no window of that name is visible any more (a dialog that closes itself).
 bool StepWaitUnseen(const Args& args, Session& session) {
     DWORD start = GetTickCount();
@@ -404,6 +423,7 @@ bool StepKey(const Args& args, Session& session) {
 const Step Steps[] = {
     {"rows", 2, 3, StepRows},
     {"wait-unseen", 2, 2, StepWaitUnseen},
+    {"time-rows", 4, 4, StepTimeRows},
     {"command", 2, 2, StepCommand},
     {"key", 3, 3, StepKey},
     {"start", 1, SIZE_MAX, StepStart},
@@ -461,6 +481,7 @@ int Usage() {
         "  click WINDOW CONTROL        press a button (fails when disabled or hidden)\n"
         "  wait-unseen WINDOW MS       wait until no window WINDOW is visible\n"
         "  rows WINDOW LIST [FILE]     a list view's rows, columns separated by TAB\n"
+        "  time-rows WINDOW LIST N MS  wait for N rows; print the ms since the start\n"
         "  command WINDOW NAME         post the editor's menu command NAME (or a number)\n"
         "  key WINDOW CONTROL VK       post a key (a virtual-key number) to a control\n"
         "  close WINDOW                ask the window to close\n"
