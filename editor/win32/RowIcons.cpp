@@ -34,23 +34,32 @@ void DrawProgramPicture(const DRAWITEMSTRUCT& item) {
 
 namespace {
 
-// The icon of `file` itself where it holds icons (a program, a library, an .ico), otherwise the
-// one the shell shows for it (a document, a folder).
-UniqueIcon FileIcon(const std::string& file, int index, int size) {
-    HICON icon = nullptr;
-    UINT id = 0;
-    if (::PrivateExtractIconsA(file.c_str(), index, size, size, &icon, &id, 1, LR_DEFAULTCOLOR) ==
-            1 &&
-        icon != nullptr) {
-        return UniqueIcon(icon);
+// The icons of `file` itself where it holds icons (a program, a library, an .ico), otherwise
+// the ones the shell shows for it (a document, a folder): both sizes in one look each.
+IconPair FileIcons(const std::string& file, int index, int largeSize, int smallSize) {
+    HICON icons[2] = {};
+    UINT ids[2] = {};
+    const UINT found =
+        ::PrivateExtractIconsA(file.c_str(), index, MAKELONG(largeSize, smallSize),
+                               MAKELONG(largeSize, smallSize), icons, ids, 2, LR_DEFAULTCOLOR);
+    IconPair pair{UniqueIcon(icons[0]), UniqueIcon(icons[1])};
+    if (found != 0 && found != 0xFFFFFFFF && pair.large && pair.small) {
+        return pair;
     }
+    pair = IconPair{};
     SHFILEINFOA info{};
-    const UINT which = size > 16 ? SHGFI_LARGEICON : SHGFI_SMALLICON;
-    if (::SHGetFileInfoA(file.c_str(), 0, &info, sizeof(info), SHGFI_ICON | which) != 0 &&
-        info.hIcon != nullptr) {
-        return UniqueIcon(info.hIcon);
+    const auto large = reinterpret_cast<HIMAGELIST>(::SHGetFileInfoA(
+        file.c_str(), 0, &info, sizeof(info), SHGFI_SYSICONINDEX | SHGFI_LARGEICON));
+    if (large == nullptr) {
+        return pair;
     }
-    return UniqueIcon();
+    const auto small = reinterpret_cast<HIMAGELIST>(::SHGetFileInfoA(
+        file.c_str(), 0, &info, sizeof(info), SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+    pair.large.Reset(::ImageList_GetIcon(large, info.iIcon, ILD_NORMAL));
+    if (small != nullptr) {
+        pair.small.Reset(::ImageList_GetIcon(small, info.iIcon, ILD_NORMAL));
+    }
+    return pair;
 }
 
 // A library named without a folder ("shell32.dll") is the system's.
@@ -65,16 +74,18 @@ std::string SystemLibraryPath(const std::string& file) {
 
 } // namespace
 
-UniqueIcon ShellIconSource::Extract(const editor::IconRequest& request, int size) {
+IconPair ShellIconSource::Extract(const editor::IconRequest& request, int largeSize,
+                                  int smallSize) {
     switch (request.kind) {
     case editor::IconRequest::Kind::BuiltIn:
-        return LoadEditorIcon(request.index, size);
+        return IconPair{LoadEditorIcon(request.index, largeSize),
+                        LoadEditorIcon(request.index, smallSize)};
     case editor::IconRequest::Kind::Associated:
-        return FileIcon(request.file, request.index, size);
+        return FileIcons(request.file, request.index, largeSize, smallSize);
     case editor::IconRequest::Kind::Library:
-        return FileIcon(SystemLibraryPath(request.file), request.index, size);
+        return FileIcons(SystemLibraryPath(request.file), request.index, largeSize, smallSize);
     }
-    return UniqueIcon();
+    return IconPair{};
 }
 
 std::optional<PicturePixels> PixelsOf(HICON icon, int size) {
@@ -201,8 +212,7 @@ std::string RowIcons::KeyOf(const editor::IconRequest& icon) {
            LowerCase(icon.file);
 }
 
-RowIcons::Picture RowIcons::Take(const editor::IconRequest& icon, int size) {
-    UniqueIcon taken = source_.Extract(icon, size);
+RowIcons::Picture RowIcons::Take(UniqueIcon taken, int size) {
     // A source without a picture still gives the row one, so that every row's index stays the
     // count of pictures before it: the question mark of unrecognised lines.
     constexpr int Unknown = 7;
@@ -218,7 +228,9 @@ const RowIcons::Pictures& RowIcons::PicturesFor(const editor::IconRequest& icon)
     if (const auto found = cache_.find(key); found != cache_.end()) {
         return found->second;
     }
-    Pictures pictures{Take(icon, largeSize_), Take(icon, smallSize_)};
+    IconPair pair = source_.Extract(icon, largeSize_, smallSize_);
+    Pictures pictures{Take(std::move(pair.large), largeSize_),
+                      Take(std::move(pair.small), smallSize_)};
     return cache_.emplace(key, std::move(pictures)).first->second;
 }
 

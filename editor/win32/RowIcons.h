@@ -55,17 +55,22 @@ HICON EditorClassIcon();
 // Paints the program's icon into an owner-drawn picture control, filling it.
 void DrawProgramPicture(const DRAWITEMSTRUCT& item);
 
+// A picture at the sizes of the two lists; either may be null when the source gives none.
+struct IconPair {
+    UniqueIcon large;
+    UniqueIcon small;
+};
+
 // Where pictures come from: the editor's resources and the shell.
 class IconSource {
   public:
     virtual ~IconSource() = default;
-    // The picture at `size` pixels square; null when the source gives none.
-    virtual UniqueIcon Extract(const editor::IconRequest& request, int size) = 0;
+    virtual IconPair Extract(const editor::IconRequest& request, int largeSize, int smallSize) = 0;
 };
 
 class ShellIconSource : public IconSource {
   public:
-    UniqueIcon Extract(const editor::IconRequest& request, int size) override;
+    IconPair Extract(const editor::IconRequest& request, int largeSize, int smallSize) override;
 };
 
 // One picture's pixels as an image list takes them in a strip: 32-bit colour with alpha and the
@@ -105,7 +110,7 @@ class RowIcons : public editor::IconPort {
         Picture small;
     };
     const Pictures& PicturesFor(const editor::IconRequest& icon);
-    Picture Take(const editor::IconRequest& icon, int size);
+    static Picture Take(UniqueIcon icon, int size);
     void AddPending(const ImageList& list, int size, Picture Pictures::*which) const;
     static std::string KeyOf(const editor::IconRequest& icon);
 

@@ -111,6 +111,34 @@ close_prompt() {
         [ -s "$dir/prompt.qvc" ] && e2e_pass $name
 }
 
+# A save that cannot replace the file says why, keeps the old file and the changes: closing
+# still asks.
+failed_save() {
+    local name=failed-save dir source
+    dir=$(e2e_case_dir $name)
+    source="$(e2e_win_dir $name)\\locked.qvs"
+    crlf "LOGOFF" >"$dir/locked.qvs"
+    cp "$dir/locked.qvs" "$e2e_out/$name.unchanged"
+    # Held open by the driver, the file cannot be replaced.
+    e2e_driver start "$qvdev" "$source" + wait-window "$e2e_title - [locked]" 30000 + \
+        hold-file "$source" + command $view On1 + command $view Save1 + wait-window "$prompt" 10000 + \
+        text "$prompt" MessageText "$(e2e_host_path "$e2e_out/$name.txt")" + \
+        click "$prompt" OK + sleep 500 + close $view + wait-window "$prompt" 10000 + \
+        expect-text "$prompt" MessageText "Do you want to save the changes?" + \
+        click "$prompt" No + wait-exit 30000
+    if [ $? -ne 0 ]; then
+        e2e_fail $name "no message for the failed save, or no save prompt after it"
+        return
+    fi
+    # The system's reason follows the path.
+    if ! grep -q "The script was not saved:" "$e2e_out/$name.txt" ||
+        ! grep -q "locked.qvs: [A-Za-z]" "$e2e_out/$name.txt"; then
+        e2e_fail $name "the message lacks the system's reason: $(tr '\r\n' '  ' <"$e2e_out/$name.txt")"
+        return
+    fi
+    e2e_same_text $name "$e2e_out/$name.unchanged" "$dir/locked.qvs" && e2e_pass $name
+}
+
 # The next start without an argument reopens the script the last one had.
 second_start() {
     local name=second-start
@@ -191,8 +219,8 @@ tip_of_the_day() {
 
 editor_none() { e2e_driver none qvdev.exe >/dev/null || e2e_fail "$1" "qvdev.exe was left running"; }
 
-for scenario in open_argument save_compile_run close_prompt second_start create_shortcut \
-    exit_prompt tip_of_the_day; do
+for scenario in open_argument save_compile_run failed_save close_prompt second_start \
+    create_shortcut exit_prompt tip_of_the_day; do
     e2e_case $scenario
     editor_none $scenario
 done

@@ -383,6 +383,18 @@ bool StepTimeRows(const Args& args, Session& session) {
     }
 }
 
+// Opens a file for reading, sharing neither writing nor deleting, until the driver ends: another
+// program cannot replace it meanwhile.
+bool StepHoldFile(const Args& args, Session&) {
+    HANDLE file = CreateFileA(args[0].c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        Report("cannot open " + args[0]);
+        return false;
+    }
+    return true;
+}
+
 // Waits until no window of that name is visible any more (a dialog that closes itself).
 bool StepWaitUnseen(const Args& args, Session& session) {
     DWORD start = GetTickCount();
@@ -423,6 +435,7 @@ bool StepKey(const Args& args, Session& session) {
 const Step Steps[] = {
     {"rows", 2, 3, StepRows},
     {"wait-unseen", 2, 2, StepWaitUnseen},
+    {"hold-file", 1, 1, StepHoldFile},
     {"time-rows", 4, 4, StepTimeRows},
     {"command", 2, 2, StepCommand},
     {"key", 3, 3, StepKey},
@@ -480,6 +493,7 @@ int Usage() {
         "  control-visible WINDOW CONTROL | control-hidden WINDOW CONTROL\n"
         "  click WINDOW CONTROL        press a button (fails when disabled or hidden)\n"
         "  wait-unseen WINDOW MS       wait until no window WINDOW is visible\n"
+        "  hold-file PATH              keep PATH open, unshared, until the driver ends\n"
         "  rows WINDOW LIST [FILE]     a list view's rows, columns separated by TAB\n"
         "  time-rows WINDOW LIST N MS  wait for N rows; print the ms since the start\n"
         "  command WINDOW NAME         post the editor's menu command NAME (or a number)\n"
