@@ -125,6 +125,8 @@ void TfrmView::Start(int showCommand) {
     UpdateRecentMenu();
     SetView(settings.view);
     ::SetFocus(settings.view == ScriptView::Text ? Control(ids::Memo1).Handle() : List().Handle());
+    started_ = true;
+    NoteFirstActivation();
 }
 
 void TfrmView::ApplySettings(const ViewSettings& settings) {
@@ -375,8 +377,14 @@ bool TfrmView::PreviewMessage(MSG& message) {
 
 void TfrmView::OnActivated() {
     Form::OnActivated();
-    if (!activated_) {
-        activated_ = true;
+    activated_ = true;
+    NoteFirstActivation();
+}
+
+// The first activation's work waits for the start-up load, which it shows its dialogs over.
+void TfrmView::NoteFirstActivation() {
+    if (activated_ && started_ && !firstActivationPosted_) {
+        firstActivationPosted_ = true;
         Self().Post(FirstActivationMessage);
     }
 }

@@ -92,6 +92,7 @@ class TfrmView : public Form, public editor::DocumentView, public editor::Compil
     void ToggleToolbar(int id);
     void ShowTipOfTheDay();
     void FilesDropped(HDROP drop);
+    void NoteFirstActivation();
     void FirstActivation();
     CommandContext Context();
     int Ask(const std::string& text, UINT flags);
@@ -106,6 +107,8 @@ class TfrmView : public Form, public editor::DocumentView, public editor::Compil
     bool win98_ = true;
     bool showTips_ = true;
     bool activated_ = false;
+    bool started_ = false;
+    bool firstActivationPosted_ = false;
     bool closing_ = false;
     ScriptView view_ = ScriptView::List;
 
