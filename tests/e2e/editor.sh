@@ -139,6 +139,26 @@ failed_save() {
     e2e_same_text $name "$e2e_out/$name.unchanged" "$dir/locked.qvs" && e2e_pass $name
 }
 
+# Enter on a row opens its editor; PROMPT and ERROR rows toggle in place. Del removes the
+# selected row, Ctrl+Z's Undo Changes is not needed: closing without saving keeps the file.
+edit_rows() {
+    local name=edit-rows dir source
+    dir=$(e2e_case_dir $name)
+    source="$(e2e_win_dir $name)\\toggles.qvs"
+    crlf "PROMPT ON" "ERROR OFF" "LOGOFF" >"$dir/toggles.qvs"
+    printf 'Prompt Off\tPROMPT OFF\t10\nLog Off User\tLOGOFF\t20\n\t\t30\n' \
+        >"$e2e_out/$name.expected"
+    if e2e_driver start "$qvdev" "$source" + wait-window "$e2e_title - [toggles]" 30000 + \
+        select $view ListView1 0 + key $view ListView1 13 + select $view ListView1 1 + \
+        key $view ListView1 46 + sleep 300 + \
+        rows $view ListView1 "$(e2e_host_path "$e2e_out/$name.txt")" + close $view + \
+        wait-window "$prompt" 10000 + click "$prompt" No + wait-exit 30000; then
+        e2e_same_text $name "$e2e_out/$name.expected" "$e2e_out/$name.txt" && e2e_pass $name
+    else
+        e2e_fail $name "the rows could not be edited from the keyboard"
+    fi
+}
+
 # The next start without an argument reopens the script the last one had.
 second_start() {
     local name=second-start
@@ -219,7 +239,7 @@ tip_of_the_day() {
 
 editor_none() { e2e_driver none qvdev.exe >/dev/null || e2e_fail "$1" "qvdev.exe was left running"; }
 
-for scenario in open_argument save_compile_run failed_save close_prompt second_start \
+for scenario in open_argument save_compile_run failed_save edit_rows close_prompt second_start \
     create_shortcut exit_prompt tip_of_the_day; do
     e2e_case $scenario
     editor_none $scenario

@@ -34,6 +34,8 @@ std::string QuoteArgument(const std::string& argument);
 
 // The editor's list view, read from outside: one line per row, its columns separated by TAB.
 bool ReadListRows(HWND list, std::string& rows);
+// Selects and focuses one row of a list view in another program, and no other.
+bool SelectListRow(HWND list, int row);
 // The number of rows of a list view in another program; -1 when it does not answer.
 int ListRowCount(HWND list);
 // A control or command of the editor by its name in editor/win32/ControlIds.h.

@@ -59,6 +59,24 @@ std::optional<int> EditorCommandId(const std::string& name) {
     return qv::win32::FindControlId(qv::ids::QvdevControls, name);
 }
 
+bool SelectListRow(HWND list, int row) {
+    RemoteBlock block(list, sizeof(LVITEMA));
+    if (!block)
+        return false;
+    LVITEMA item{};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    DWORD_PTR done = 0;
+    if (!block.Write(&item, sizeof item) ||
+        !SendBounded(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+                     reinterpret_cast<LPARAM>(block.Address()), done))
+        return false;
+    item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    return block.Write(&item, sizeof item) &&
+           SendBounded(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+                       reinterpret_cast<LPARAM>(block.Address()), done) &&
+           done != 0;
+}
+
 int ListRowCount(HWND list) {
     DWORD_PTR count = 0;
     return SendBounded(list, LVM_GETITEMCOUNT, 0, 0, count) ? static_cast<int>(count) : -1;

@@ -408,6 +408,14 @@ bool StepWaitUnseen(const Args& args, Session& session) {
     return true;
 }
 
+bool StepSelect(const Args& args, Session& session) {
+    HWND list = RequireControl(args, session);
+    if (list && SelectListRow(list, static_cast<int>(Number(args[2]))))
+        return true;
+    Report("cannot select row " + args[2] + " of " + args[1]);
+    return false;
+}
+
 // A menu or tool-bar command of the editor, posted as its menu would send it.
 bool StepCommand(const Args& args, Session& session) {
     HWND top = RequireTop(args[0], session);
@@ -438,6 +446,7 @@ const Step Steps[] = {
     {"hold-file", 1, 1, StepHoldFile},
     {"time-rows", 4, 4, StepTimeRows},
     {"command", 2, 2, StepCommand},
+    {"select", 3, 3, StepSelect},
     {"key", 3, 3, StepKey},
     {"start", 1, SIZE_MAX, StepStart},
     {"wait-window", 2, 2, StepWaitWindow},
@@ -497,6 +506,7 @@ int Usage() {
         "  rows WINDOW LIST [FILE]     a list view's rows, columns separated by TAB\n"
         "  time-rows WINDOW LIST N MS  wait for N rows; print the ms since the start\n"
         "  command WINDOW NAME         post the editor's menu command NAME (or a number)\n"
+        "  select WINDOW LIST ROW      select and focus one row of a list view\n"
         "  key WINDOW CONTROL VK       post a key (a virtual-key number) to a control\n"
         "  close WINDOW                ask the window to close\n"
         "  wait-exit MS                wait for the started program; fails on a crash\n"
