@@ -276,8 +276,11 @@ void TfrmView::RunCommand() {
         source.substr(0, source.size() >= 4 ? source.size() - 4 : 0) + ".QVC";
     const auto result = reinterpret_cast<INT_PTR>(
         ::ShellExecuteA(Handle(), "Open", compiled.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    // The shell answers with a small code of its own; the system's error says what it means.
     if (result <= 32) {
-        Ask(compiled + ":\r\n" + SystemErrorText(static_cast<DWORD>(result)), MB_OK | MB_ICONERROR);
+        const DWORD error = ::GetLastError();
+        Ask(compiled + ":\r\n" + SystemErrorText(error != 0 ? error : ERROR_FILE_NOT_FOUND),
+            MB_OK | MB_ICONERROR);
     }
 }
 
