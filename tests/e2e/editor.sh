@@ -149,13 +149,31 @@ edit_rows() {
     printf 'Prompt Off\tPROMPT OFF\t10\nLog Off User\tLOGOFF\t20\n\t\t30\n' \
         >"$e2e_out/$name.expected"
     if e2e_driver start "$qvdev" "$source" + wait-window "$e2e_title - [toggles]" 30000 + \
-        select $view ListView1 0 + key $view ListView1 13 + select $view ListView1 1 + \
-        key $view ListView1 46 + sleep 300 + \
+        select $view ListView1 0 + key $view ListView1 13 + \
+        wait-row $view ListView1 0 "Prompt Off" 10000 + select $view ListView1 1 + \
+        key $view ListView1 46 + wait-row $view ListView1 1 "Log Off User" 10000 + \
         rows $view ListView1 "$(e2e_host_path "$e2e_out/$name.txt")" + close $view + \
         wait-window "$prompt" 10000 + click "$prompt" No + wait-exit 30000; then
         e2e_same_text $name "$e2e_out/$name.expected" "$e2e_out/$name.txt" && e2e_pass $name
     else
         e2e_fail $name "the rows could not be edited from the keyboard"
+    fi
+}
+
+# Run on a script never compiled: the .QVC it opens is missing, and the message says so.
+run_uncompiled() {
+    local name=run-uncompiled dir
+    dir=$(e2e_case_dir $name)
+    crlf "LOGOFF" >"$dir/fresh.qvs"
+    if e2e_driver start "$qvdev" "$(e2e_win_dir $name)\\fresh.qvs" + \
+        wait-window "$e2e_title - [fresh]" 30000 + command $view Run1 + \
+        wait-window "$prompt" 10000 + \
+        text "$prompt" MessageText "$(e2e_host_path "$e2e_out/$name.txt")" + \
+        click "$prompt" OK + close $view + wait-exit 30000 &&
+        grep -q 'fresh.QVC:' "$e2e_out/$name.txt"; then
+        e2e_pass $name
+    else
+        e2e_fail $name "no message for the missing compiled script"
     fi
 }
 
@@ -239,8 +257,8 @@ tip_of_the_day() {
 
 editor_none() { e2e_driver none qvdev.exe >/dev/null || e2e_fail "$1" "qvdev.exe was left running"; }
 
-for scenario in open_argument save_compile_run failed_save edit_rows close_prompt second_start \
-    create_shortcut exit_prompt tip_of_the_day; do
+for scenario in open_argument save_compile_run failed_save edit_rows run_uncompiled \
+    close_prompt second_start create_shortcut exit_prompt tip_of_the_day; do
     e2e_case $scenario
     editor_none $scenario
 done

@@ -408,6 +408,35 @@ bool StepWaitUnseen(const Args& args, Session& session) {
     return true;
 }
 
+// Waits until row ROW of a list reads TEXT in its first column: the effect of a posted key.
+bool StepWaitRow(const Args& args, Session& session) {
+    HWND list = RequireControl(args, session);
+    if (!list)
+        return false;
+    const std::size_t wanted = Number(args[2]);
+    const DWORD start = GetTickCount();
+    std::string title;
+    for (;;) {
+        std::string rows;
+        if (ReadListRows(list, rows)) {
+            std::size_t begin = 0;
+            for (std::size_t row = 0; row < wanted && begin != std::string::npos; ++row) {
+                begin = rows.find('\n', begin);
+                begin = begin == std::string::npos ? begin : begin + 1;
+            }
+            title = begin == std::string::npos ? std::string()
+                                               : rows.substr(begin, rows.find('\t', begin) - begin);
+            if (begin != std::string::npos && title == args[3])
+                return true;
+        }
+        if (GetTickCount() - start >= Number(args[4])) {
+            Report("row " + args[2] + " reads \"" + title + "\", not \"" + args[3] + "\"");
+            return false;
+        }
+        Sleep(10);
+    }
+}
+
 bool StepSelect(const Args& args, Session& session) {
     HWND list = RequireControl(args, session);
     if (list && SelectListRow(list, static_cast<int>(Number(args[2]))))
@@ -447,6 +476,7 @@ const Step Steps[] = {
     {"time-rows", 4, 4, StepTimeRows},
     {"command", 2, 2, StepCommand},
     {"select", 3, 3, StepSelect},
+    {"wait-row", 5, 5, StepWaitRow},
     {"key", 3, 3, StepKey},
     {"start", 1, SIZE_MAX, StepStart},
     {"wait-window", 2, 2, StepWaitWindow},
@@ -507,6 +537,7 @@ int Usage() {
         "  time-rows WINDOW LIST N MS  wait for N rows; print the ms since the start\n"
         "  command WINDOW NAME         post the editor's menu command NAME (or a number)\n"
         "  select WINDOW LIST ROW      select and focus one row of a list view\n"
+        "  wait-row WINDOW LIST ROW TITLE MS  wait until that row's title reads TITLE\n"
         "  key WINDOW CONTROL VK       post a key (a virtual-key number) to a control\n"
         "  close WINDOW                ask the window to close\n"
         "  wait-exit MS                wait for the started program; fails on a crash\n"
