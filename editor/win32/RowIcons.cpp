@@ -4,8 +4,11 @@
 #include "language/Text.h"
 
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <string_view>
 
 namespace qv::win32 {
 
@@ -34,32 +37,28 @@ void DrawProgramPicture(const DRAWITEMSTRUCT& item) {
 
 namespace {
 
-// The icons of `file` itself where it holds icons (a program, a library, an .ico), otherwise
-// the ones the shell shows for it (a document, a folder): both sizes in one look each.
+constexpr std::string_view BuiltInPicture = "builtin:";
+constexpr std::string_view FilePicture = "file:";
+constexpr std::string_view ShellPicture = "shell:";
+
+// Both sizes of icon `index` of a file that holds icons (a program, a library, an .ico).
 IconPair FileIcons(const std::string& file, int index, int largeSize, int smallSize) {
     HICON icons[2] = {};
     UINT ids[2] = {};
-    const UINT found =
-        ::PrivateExtractIconsA(file.c_str(), index, MAKELONG(largeSize, smallSize),
-                               MAKELONG(largeSize, smallSize), icons, ids, 2, LR_DEFAULTCOLOR);
-    IconPair pair{UniqueIcon(icons[0]), UniqueIcon(icons[1])};
-    if (found != 0 && found != 0xFFFFFFFF && pair.large && pair.small) {
-        return pair;
+    ::PrivateExtractIconsA(file.c_str(), index, MAKELONG(largeSize, smallSize),
+                           MAKELONG(largeSize, smallSize), icons, ids, 2, LR_DEFAULTCOLOR);
+    return IconPair{UniqueIcon(icons[0]), UniqueIcon(icons[1])};
+}
+
+// Both sizes of picture `index` of the shell's own image lists.
+IconPair ShellIcons(int index) {
+    HIMAGELIST large = nullptr;
+    HIMAGELIST small = nullptr;
+    if (::Shell_GetImageLists(&large, &small) == FALSE) {
+        return IconPair{};
     }
-    pair = IconPair{};
-    SHFILEINFOA info{};
-    const auto large = reinterpret_cast<HIMAGELIST>(::SHGetFileInfoA(
-        file.c_str(), 0, &info, sizeof(info), SHGFI_SYSICONINDEX | SHGFI_LARGEICON));
-    if (large == nullptr) {
-        return pair;
-    }
-    const auto small = reinterpret_cast<HIMAGELIST>(::SHGetFileInfoA(
-        file.c_str(), 0, &info, sizeof(info), SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
-    pair.large.Reset(::ImageList_GetIcon(large, info.iIcon, ILD_NORMAL));
-    if (small != nullptr) {
-        pair.small.Reset(::ImageList_GetIcon(small, info.iIcon, ILD_NORMAL));
-    }
-    return pair;
+    return IconPair{UniqueIcon(::ImageList_GetIcon(large, index, ILD_NORMAL)),
+                    UniqueIcon(::ImageList_GetIcon(small, index, ILD_NORMAL))};
 }
 
 // A library named without a folder ("shell32.dll") is the system's.
@@ -74,16 +73,41 @@ std::string SystemLibraryPath(const std::string& file) {
 
 } // namespace
 
-IconPair ShellIconSource::Extract(const editor::IconRequest& request, int largeSize,
-                                  int smallSize) {
-    switch (request.kind) {
-    case editor::IconRequest::Kind::BuiltIn:
+std::string ShellIconSource::Identify(const editor::IconRequest& request) {
+    if (request.kind == editor::IconRequest::Kind::BuiltIn) {
+        return std::string(BuiltInPicture) + std::to_string(request.index);
+    }
+    const std::string file = request.kind == editor::IconRequest::Kind::Library
+                                 ? SystemLibraryPath(request.file)
+                                 : request.file;
+    // A file's own icons (a negative index names one by its resource number), else the picture
+    // the shell shows for its kind of file.
+    const UINT icons =
+        ::PrivateExtractIconsA(file.c_str(), 0, 0, 0, nullptr, nullptr, 0, LR_DEFAULTCOLOR);
+    if (icons != 0 && icons != 0xFFFFFFFF &&
+        (request.index < 0 || static_cast<UINT>(request.index) < icons)) {
+        return std::string(FilePicture) + std::to_string(request.index) + '|' + LowerCase(file);
+    }
+    SHFILEINFOA info{};
+    if (::SHGetFileInfoA(file.c_str(), 0, &info, sizeof(info), SHGFI_SYSICONINDEX) != 0) {
+        return std::string(ShellPicture) + std::to_string(info.iIcon);
+    }
+    return "none";
+}
+
+IconPair ShellIconSource::Extract(const editor::IconRequest& request, const std::string& identity,
+                                  int largeSize, int smallSize) {
+    const std::string_view name(identity);
+    if (name.starts_with(BuiltInPicture)) {
         return IconPair{LoadEditorIcon(request.index, largeSize),
                         LoadEditorIcon(request.index, smallSize)};
-    case editor::IconRequest::Kind::Associated:
-        return FileIcons(request.file, request.index, largeSize, smallSize);
-    case editor::IconRequest::Kind::Library:
-        return FileIcons(SystemLibraryPath(request.file), request.index, largeSize, smallSize);
+    }
+    if (name.starts_with(FilePicture)) {
+        const std::size_t bar = name.find('|');
+        return FileIcons(identity.substr(bar + 1), request.index, largeSize, smallSize);
+    }
+    if (name.starts_with(ShellPicture)) {
+        return ShellIcons(std::atoi(identity.c_str() + ShellPicture.size()));
     }
     return IconPair{};
 }
@@ -136,60 +160,50 @@ namespace {
 
 constexpr std::size_t StripLength = 256;
 
+int CountOf(HIMAGELIST list) {
+    return list != nullptr ? ::ImageList_GetImageCount(list) : 0;
+}
+
+// A list of pictures with alpha, which needs no mask; room for `capacity` before it grows.
+UniqueImageList CreateRowList(int size, std::size_t capacity) {
+    return UniqueImageList(::ImageList_Create(size, size, ILC_COLOR32,
+                                              static_cast<int>(std::max(capacity, StripLength)),
+                                              static_cast<int>(StripLength)));
+}
+
 // One strip of pictures of `size` pixels in a row, added to `list` at once; false when the
 // system refused it (nothing was added then).
-bool AddStrip(const ImageList& list, int size, const std::vector<const PicturePixels*>& strip) {
+bool AddStrip(HIMAGELIST list, int size, const std::vector<const PicturePixels*>& strip) {
     const int width = size * static_cast<int>(strip.size());
-    BITMAPINFO colorFormat{};
-    colorFormat.bmiHeader.biSize = sizeof(colorFormat.bmiHeader);
-    colorFormat.bmiHeader.biWidth = width;
-    colorFormat.bmiHeader.biHeight = -size;
-    colorFormat.bmiHeader.biPlanes = 1;
-    colorFormat.bmiHeader.biBitCount = 32;
-    colorFormat.bmiHeader.biCompression = BI_RGB;
-    struct MonoFormat {
-        BITMAPINFOHEADER header;
-        RGBQUAD colors[2];
-    } maskFormat{colorFormat.bmiHeader, {{0, 0, 0, 0}, {255, 255, 255, 0}}};
-    maskFormat.header.biBitCount = 1;
-    void* colorBits = nullptr;
-    void* maskBits = nullptr;
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof(format.bmiHeader);
+    format.bmiHeader.biWidth = width;
+    format.bmiHeader.biHeight = -size; // top row first
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
     const WindowDC screen(nullptr);
     const UniqueBitmap color(
-        ::CreateDIBSection(screen.Get(), &colorFormat, DIB_RGB_COLORS, &colorBits, nullptr, 0));
-    const UniqueBitmap mask(::CreateDIBSection(screen.Get(),
-                                               reinterpret_cast<BITMAPINFO*>(&maskFormat),
-                                               DIB_RGB_COLORS, &maskBits, nullptr, 0));
-    if (!color || !mask || colorBits == nullptr || maskBits == nullptr) {
+        ::CreateDIBSection(screen.Get(), &format, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!color || bits == nullptr) {
         return false;
     }
-    auto* colorRows = static_cast<std::uint32_t*>(colorBits);
-    auto* maskRows = static_cast<std::uint8_t*>(maskBits);
-    const std::size_t maskStride = static_cast<std::size_t>((width + 31) / 32) * 4;
-    std::fill(maskRows, maskRows + maskStride * static_cast<std::size_t>(size), std::uint8_t{0});
+    auto* rows = static_cast<std::uint32_t*>(bits);
     for (std::size_t k = 0; k < strip.size(); ++k) {
-        const PicturePixels& picture = *strip[k];
         for (int y = 0; y < size; ++y) {
             const std::size_t from = static_cast<std::size_t>(y) * static_cast<std::size_t>(size);
-            const std::size_t left = k * static_cast<std::size_t>(size);
-            std::copy_n(picture.color.begin() + static_cast<std::ptrdiff_t>(from), size,
-                        colorRows + static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
-                            left);
-            std::uint8_t* maskRow = maskRows + static_cast<std::size_t>(y) * maskStride;
-            for (int x = 0; x < size; ++x) {
-                if (picture.transparent[from + static_cast<std::size_t>(x)] != 0) {
-                    const std::size_t bit = left + static_cast<std::size_t>(x);
-                    maskRow[bit / 8] |= static_cast<std::uint8_t>(0x80u >> (bit % 8));
-                }
-            }
+            std::copy_n(strip[k]->color.begin() + static_cast<std::ptrdiff_t>(from), size,
+                        rows + static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                            k * static_cast<std::size_t>(size));
         }
     }
-    const int before = list.Count();
-    if (::ImageList_Add(list.Handle(), color.Get(), mask.Get()) < 0) {
+    const int before = CountOf(list);
+    if (::ImageList_Add(list, color.Get(), nullptr) < 0) {
         return false;
     }
-    if (list.Count() != before + static_cast<int>(strip.size())) {
-        ::ImageList_SetImageCount(list.Handle(), static_cast<UINT>(before));
+    if (CountOf(list) != before + static_cast<int>(strip.size())) {
+        ::ImageList_SetImageCount(list, static_cast<UINT>(before));
         return false;
     }
     return true;
@@ -200,10 +214,11 @@ bool AddStrip(const ImageList& list, int size, const std::vector<const PicturePi
 void RowIcons::CreateLists(int largeSize, int smallSize) {
     largeSize_ = largeSize;
     smallSize_ = smallSize;
-    large_ = ImageList(largeSize, static_cast<int>(StripLength));
-    small_ = ImageList(smallSize, static_cast<int>(StripLength));
+    large_ = CreateRowList(largeSize, StripLength);
+    small_ = CreateRowList(smallSize, StripLength);
     pending_.clear();
-    cache_.clear();
+    requests_.clear();
+    pictures_.clear();
 }
 
 std::string RowIcons::KeyOf(const editor::IconRequest& icon) {
@@ -225,22 +240,33 @@ RowIcons::Picture RowIcons::Take(UniqueIcon taken, int size) {
 
 const RowIcons::Pictures& RowIcons::PicturesFor(const editor::IconRequest& icon) {
     const std::string key = KeyOf(icon);
-    if (const auto found = cache_.find(key); found != cache_.end()) {
-        return found->second;
+    if (const auto found = requests_.find(key); found != requests_.end()) {
+        return *found->second;
     }
-    IconPair pair = source_.Extract(icon, largeSize_, smallSize_);
-    Pictures pictures{Take(std::move(pair.large), largeSize_),
-                      Take(std::move(pair.small), smallSize_)};
-    return cache_.emplace(key, std::move(pictures)).first->second;
+    const std::string identity = source_.Identify(icon);
+    auto found = pictures_.find(identity);
+    if (found == pictures_.end()) {
+        IconPair pair = source_.Extract(icon, identity, largeSize_, smallSize_);
+        Pictures pictures{Take(std::move(pair.large), largeSize_),
+                          Take(std::move(pair.small), smallSize_)};
+        found = pictures_.emplace(identity, std::move(pictures)).first;
+    }
+    requests_.emplace(key, &found->second);
+    return found->second;
 }
 
 int RowIcons::AppendIcon(const editor::IconRequest& icon) {
-    const int index = large_.Count() + static_cast<int>(pending_.size());
+    const int index = CountOf(large_.Get()) + static_cast<int>(pending_.size());
     pending_.push_back(&PicturesFor(icon));
     return index;
 }
 
-void RowIcons::AddPending(const ImageList& list, int size, Picture Pictures::*which) const {
+void RowIcons::AddPending(UniqueImageList& owned, int size, Picture Pictures::*which) const {
+    // A list filled from empty is made with room for all, so that it never grows on the way.
+    if (CountOf(owned.Get()) == 0 && pending_.size() > StripLength) {
+        owned = CreateRowList(size, pending_.size());
+    }
+    const HIMAGELIST list = owned.Get();
     std::vector<const PicturePixels*> strip;
     for (std::size_t start = 0; start < pending_.size(); start += StripLength) {
         const std::size_t end = std::min(pending_.size(), start + StripLength);
@@ -252,7 +278,7 @@ void RowIcons::AddPending(const ImageList& list, int size, Picture Pictures::*wh
             }
             strip.push_back(&*pixels);
         }
-        const int before = list.Count();
+        const int before = CountOf(list);
         if (strip.size() == end - start && AddStrip(list, size, strip)) {
             continue;
         }
@@ -260,8 +286,10 @@ void RowIcons::AddPending(const ImageList& list, int size, Picture Pictures::*wh
         // so the rows' indices stay right.
         for (std::size_t i = start; i < end; ++i) {
             const int expected = before + static_cast<int>(i - start) + 1;
-            if (list.Add(((*pending_[i]).*which).icon.Get()) < 0 || list.Count() != expected) {
-                ::ImageList_SetImageCount(list.Handle(), static_cast<UINT>(expected));
+            const HICON icon = ((*pending_[i]).*which).icon.Get();
+            if (icon == nullptr || ::ImageList_AddIcon(list, icon) < 0 ||
+                CountOf(list) != expected) {
+                ::ImageList_SetImageCount(list, static_cast<UINT>(expected));
             }
         }
     }
@@ -278,8 +306,8 @@ void RowIcons::Flush() {
 
 void RowIcons::ClearIcons() {
     pending_.clear();
-    large_.Clear();
-    small_.Clear();
+    ::ImageList_RemoveAll(large_.Get());
+    ::ImageList_RemoveAll(small_.Get());
 }
 
 } // namespace qv::win32

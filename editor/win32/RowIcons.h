@@ -65,12 +65,19 @@ struct IconPair {
 class IconSource {
   public:
     virtual ~IconSource() = default;
-    virtual IconPair Extract(const editor::IconRequest& request, int largeSize, int smallSize) = 0;
+    // Names the picture a request shows, more cheaply than taking it: requests named alike (two
+    // programs with the shell's same generic picture) show one picture, taken once.
+    virtual std::string Identify(const editor::IconRequest& request) = 0;
+    // The picture that Identify named `identity` for `request`.
+    virtual IconPair Extract(const editor::IconRequest& request, const std::string& identity,
+                             int largeSize, int smallSize) = 0;
 };
 
 class ShellIconSource : public IconSource {
   public:
-    IconPair Extract(const editor::IconRequest& request, int largeSize, int smallSize) override;
+    std::string Identify(const editor::IconRequest& request) override;
+    IconPair Extract(const editor::IconRequest& request, const std::string& identity, int largeSize,
+                     int smallSize) override;
 };
 
 // One picture's pixels as an image list takes them in a strip: 32-bit colour with alpha and the
@@ -92,9 +99,10 @@ class RowIcons : public editor::IconPort {
 
     // Makes both lists empty at these sizes (again after a DPI change); the cache is dropped.
     void CreateLists(int largeSize, int smallSize);
-    HIMAGELIST Large() const { return large_.Handle(); }
-    HIMAGELIST Small() const { return small_.Handle(); }
-    // Adds the pictures appended since the last flush to both lists.
+    HIMAGELIST Large() const { return large_.Get(); }
+    HIMAGELIST Small() const { return small_.Get(); }
+    // Adds the pictures appended since the last flush to both lists. A list filled from empty
+    // may be made anew: show Large() and Small() again afterwards.
     void Flush();
 
     int AppendIcon(const editor::IconRequest& icon) override;
@@ -111,15 +119,16 @@ class RowIcons : public editor::IconPort {
     };
     const Pictures& PicturesFor(const editor::IconRequest& icon);
     static Picture Take(UniqueIcon icon, int size);
-    void AddPending(const ImageList& list, int size, Picture Pictures::*which) const;
+    void AddPending(UniqueImageList& list, int size, Picture Pictures::*which) const;
     static std::string KeyOf(const editor::IconRequest& icon);
 
     IconSource& source_;
-    ImageList large_;
-    ImageList small_;
+    UniqueImageList large_;
+    UniqueImageList small_;
     int largeSize_ = 32;
     int smallSize_ = 16;
-    std::unordered_map<std::string, Pictures> cache_;
+    std::unordered_map<std::string, Pictures> pictures_;        // by the source's identity
+    std::unordered_map<std::string, const Pictures*> requests_; // by request
     std::vector<const Pictures*> pending_;
 };
 

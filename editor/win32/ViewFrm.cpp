@@ -14,7 +14,8 @@ namespace {
 
 constexpr ControlSpec Controls[] = {
     {ids::ListView1, ControlKind::ListView, 0, 0, 0, 0, "",
-     LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS | LVS_AUTOARRANGE, false, WS_EX_CLIENTEDGE},
+     LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS | LVS_AUTOARRANGE | LVS_SHAREIMAGELISTS, false,
+     WS_EX_CLIENTEDGE},
     {ids::Memo1, ControlKind::Edit, 0, 0, 0, 0, "",
      ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_WANTRETURN | ES_NOHIDESEL | WS_VSCROLL |
          WS_HSCROLL,
@@ -191,6 +192,11 @@ void TfrmView::Layout() {
 void TfrmView::RowsChanged() {
     icons_.Flush();
     ListView list = List();
+    if (reinterpret_cast<HIMAGELIST>(list.Send(LVM_GETIMAGELIST, LVSIL_NORMAL)) != icons_.Large() ||
+        reinterpret_cast<HIMAGELIST>(list.Send(LVM_GETIMAGELIST, LVSIL_SMALL)) != icons_.Small()) {
+        list.SetImageList(icons_.Large(), LVSIL_NORMAL);
+        list.SetImageList(icons_.Small(), LVSIL_SMALL);
+    }
     const auto& rows = document_.Rows();
     list.Send(LVM_SETITEMCOUNT, rows.size(), LVSICF_NOSCROLL);
     LVITEMA none{};
@@ -276,7 +282,14 @@ void TfrmView::MenuChanged() {
     UpdateCommandStates();
 }
 
+// The box is filled only while it is on show: a long script's text costs it a layout that the
+// list views never need.
 void TfrmView::SetScriptText(const std::vector<std::string>& lines) {
+    if (!textShown_) {
+        heldText_ = lines;
+        return;
+    }
+    heldText_.reset();
     std::string text;
     std::size_t size = 0;
     for (const std::string& line : lines) {
@@ -293,6 +306,9 @@ void TfrmView::SetScriptText(const std::vector<std::string>& lines) {
 }
 
 std::vector<std::string> TfrmView::ScriptText() {
+    if (heldText_) {
+        return *heldText_;
+    }
     return SplitLines(Control(ids::Memo1).Text());
 }
 
@@ -313,9 +329,16 @@ void TfrmView::SetView(ScriptView view) {
     const bool text = view == ScriptView::Text;
     if (text) {
         PullSelection();
+        textShown_ = true;
+        if (document_.State().TextViewActive && heldText_) {
+            SetScriptText(*heldText_);
+        }
         document_.EnterTextView();
-    } else if (document_.State().TextViewActive) {
-        ReportLoad(document_.LeaveTextView());
+    } else {
+        if (document_.State().TextViewActive) {
+            ReportLoad(document_.LeaveTextView());
+        }
+        textShown_ = false;
     }
     ListView list = List();
     if (!text) {

@@ -126,6 +126,8 @@ class TfrmView : public Form, public editor::DocumentView, public editor::Compil
     UniqueFont textFont_;
     std::string boxCaption_ = "&Run Program";
     std::string cellText_; // the text handed to the list for one cell
+    bool textShown_ = false;
+    std::optional<std::vector<std::string>> heldText_; // the text box's, while it is hidden
 };
 
 } // namespace qv::win32

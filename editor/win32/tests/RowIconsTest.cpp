@@ -15,9 +15,11 @@ using editor::IconRequest;
 // The real source, counting what it is asked for.
 class CountingSource : public IconSource {
   public:
-    IconPair Extract(const IconRequest& request, int largeSize, int smallSize) override {
+    std::string Identify(const IconRequest& request) override { return shell.Identify(request); }
+    IconPair Extract(const IconRequest& request, const std::string& identity, int largeSize,
+                     int smallSize) override {
         asked.push_back(request);
-        return shell.Extract(request, largeSize, smallSize);
+        return shell.Extract(request, identity, largeSize, smallSize);
     }
     std::vector<IconRequest> asked;
     ShellIconSource shell;
@@ -58,6 +60,30 @@ TEST(RowIcons, EachSourceIsExtractedOnceWhateverTheCaseOfItsName) {
     EXPECT_EQ(source.asked.size(), 2u) << "emptying the lists keeps the cache";
 }
 
+// Two documents of one kind show the shell's one picture for it, taken once.
+TEST(RowIcons, FilesTheShellShowsAlikeAreTakenOnce) {
+    char temp[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, temp);
+    const std::string first = std::string(temp) + "qv-icons-a.txt";
+    const std::string second = std::string(temp) + "qv-icons-b.txt";
+    for (const std::string& path : {first, second}) {
+        const HANDLE file = ::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                          FILE_ATTRIBUTE_NORMAL, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE);
+        ::CloseHandle(file);
+    }
+    CountingSource source;
+    RowIcons icons(source);
+    icons.CreateLists(32, 16);
+    EXPECT_EQ(icons.AppendIcon({IconRequest::Kind::Associated, first, 0}), 0);
+    EXPECT_EQ(icons.AppendIcon({IconRequest::Kind::Associated, second, 0}), 1);
+    EXPECT_EQ(source.asked.size(), 1u);
+    icons.Flush();
+    EXPECT_EQ(::ImageList_GetImageCount(icons.Large()), 2);
+    ::DeleteFileA(first.c_str());
+    ::DeleteFileA(second.c_str());
+}
+
 TEST(RowIcons, ASourceWithoutAPictureStillGivesTheRowOne) {
     CountingSource source;
     RowIcons icons(source);
@@ -94,8 +120,8 @@ TEST(RowIcons, ManyRowsGoInAtOnceEachAtItsIndex) {
     const std::optional<PicturePixels> row300 = pixelsAt(300);
     const std::optional<PicturePixels> row301 = pixelsAt(301);
     ASSERT_TRUE(first && row300 && row301);
-    EXPECT_EQ(row300->transparent, first->transparent);
-    EXPECT_NE(row301->transparent, first->transparent);
+    EXPECT_EQ(row300->color, first->color);
+    EXPECT_NE(row301->color, first->color);
 }
 
 // The icon table is the program's named icons in table order, so that "qvdev.exe,26" is QVS.
