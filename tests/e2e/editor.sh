@@ -160,6 +160,26 @@ edit_rows() {
     fi
 }
 
+# Lines typed in the text view become rows, with their titles, when the list comes back; the
+# menu selector and Add commands wait meanwhile.
+text_view() {
+    local name=text-view dir
+    dir=$(e2e_case_dir $name)
+    crlf "LOGOFF" >"$dir/typed.qvs"
+    printf 'Log Off User\tLOGOFF\t0\nWait 3 sec(s)\tWAIT 3\t10\nUnknown\tnot a command\t20\n\t\t30\n' \
+        >"$e2e_out/$name.expected"
+    if e2e_driver start "$qvdev" "$(e2e_win_dir $name)\\typed.qvs" + \
+        wait-window "$e2e_title - [typed]" 30000 + command $view TextView1 + \
+        wait-shown $view Memo1 10000 + disabled $view cboMenu + \
+        set-text $view Memo1 'LOGOFF\nWAIT 3\nnot a command' + command $view ListView2 + \
+        wait-row $view ListView1 1 "Wait 3 sec(s)" 10000 + control-hidden $view Memo1 + \
+        rows $view ListView1 "$(e2e_host_path "$e2e_out/$name.txt")" + terminate; then
+        e2e_same_text $name "$e2e_out/$name.expected" "$e2e_out/$name.txt" && e2e_pass $name
+    else
+        e2e_fail $name "the text view's lines did not come back as rows"
+    fi
+}
+
 # Run on a script never compiled: the .QVC it opens is missing, and the message says so.
 run_uncompiled() {
     local name=run-uncompiled dir
@@ -257,7 +277,7 @@ tip_of_the_day() {
 
 editor_none() { e2e_driver none qvdev.exe >/dev/null || e2e_fail "$1" "qvdev.exe was left running"; }
 
-for scenario in open_argument save_compile_run failed_save edit_rows run_uncompiled \
+for scenario in open_argument save_compile_run failed_save edit_rows text_view run_uncompiled \
     close_prompt second_start create_shortcut exit_prompt tip_of_the_day; do
     e2e_case $scenario
     editor_none $scenario

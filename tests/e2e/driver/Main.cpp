@@ -437,6 +437,29 @@ bool StepWaitRow(const Args& args, Session& session) {
     }
 }
 
+// Replaces a control's text, as a paste of the whole text would (backslash-n stands for CR LF).
+bool StepSetText(const Args& args, Session& session) {
+    HWND control = RequireControl(args, session);
+    if (!control)
+        return false;
+    std::string text;
+    for (std::size_t i = 0; i < args[2].size(); ++i) {
+        if (args[2][i] == '\\' && i + 1 < args[2].size() && args[2][i + 1] == 'n') {
+            text += "\r\n";
+            ++i;
+        } else {
+            text += args[2][i];
+        }
+    }
+    DWORD_PTR done = 0;
+    if (SendMessageTimeoutA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+                            SMTO_NORMAL, 60000, &done) &&
+        done)
+        return true;
+    Report("cannot set the text of " + args[1]);
+    return false;
+}
+
 bool StepSelect(const Args& args, Session& session) {
     HWND list = RequireControl(args, session);
     if (list && SelectListRow(list, static_cast<int>(Number(args[2]))))
@@ -476,6 +499,7 @@ const Step Steps[] = {
     {"time-rows", 4, 4, StepTimeRows},
     {"command", 2, 2, StepCommand},
     {"select", 3, 3, StepSelect},
+    {"set-text", 3, 3, StepSetText},
     {"wait-row", 5, 5, StepWaitRow},
     {"key", 3, 3, StepKey},
     {"start", 1, SIZE_MAX, StepStart},
@@ -537,6 +561,7 @@ int Usage() {
         "  time-rows WINDOW LIST N MS  wait for N rows; print the ms since the start\n"
         "  command WINDOW NAME         post the editor's menu command NAME (or a number)\n"
         "  select WINDOW LIST ROW      select and focus one row of a list view\n"
+        "  set-text WINDOW CONTROL TEXT  replace a control's text (\\n for a line end)\n"
         "  wait-row WINDOW LIST ROW TITLE MS  wait until that row's title reads TITLE\n"
         "  key WINDOW CONTROL VK       post a key (a virtual-key number) to a control\n"
         "  close WINDOW                ask the window to close\n"
