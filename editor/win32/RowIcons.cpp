@@ -112,6 +112,22 @@ IconPair ShellIconSource::Extract(const editor::IconRequest& request, const std:
     return IconPair{};
 }
 
+namespace {
+
+// 32-bit pixels, top row first.
+BITMAPINFO TopDown32(int width, int height) {
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof(format.bmiHeader);
+    format.bmiHeader.biWidth = width;
+    format.bmiHeader.biHeight = -height;
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    return format;
+}
+
+} // namespace
+
 std::optional<PicturePixels> PixelsOf(HICON icon, int size) {
     ICONINFO info{};
     if (icon == nullptr || ::GetIconInfo(icon, &info) == FALSE) {
@@ -124,13 +140,7 @@ std::optional<PicturePixels> PixelsOf(HICON icon, int size) {
         shape.bmHeight != size) {
         return std::nullopt;
     }
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof(format.bmiHeader);
-    format.bmiHeader.biWidth = size;
-    format.bmiHeader.biHeight = -size; // top row first
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO format = TopDown32(size, size);
     const std::size_t count = static_cast<std::size_t>(size) * static_cast<std::size_t>(size);
     PicturePixels pixels{size, std::vector<std::uint32_t>(count), std::vector<std::uint8_t>(count)};
     std::vector<std::uint32_t> maskPixels(count);
@@ -175,13 +185,7 @@ UniqueImageList CreateRowList(int size, std::size_t capacity) {
 // system refused it (nothing was added then).
 bool AddStrip(HIMAGELIST list, int size, const std::vector<const PicturePixels*>& strip) {
     const int width = size * static_cast<int>(strip.size());
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof(format.bmiHeader);
-    format.bmiHeader.biWidth = width;
-    format.bmiHeader.biHeight = -size; // top row first
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO format = TopDown32(width, size);
     void* bits = nullptr;
     const WindowDC screen(nullptr);
     const UniqueBitmap color(
