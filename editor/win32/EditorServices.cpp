@@ -46,7 +46,11 @@ bool EditorServices::FileExists(const std::string& path) {
 }
 
 bool EditorServices::PathExists(const std::string& path) {
-    return Attributes(path) != INVALID_FILE_ATTRIBUTES;
+    const auto [known, added] = paths_.try_emplace(path, false);
+    if (added) {
+        known->second = Attributes(path) != INVALID_FILE_ATTRIBUTES;
+    }
+    return known->second;
 }
 
 FileResult EditorServices::ReadWhole(const std::string& path, std::string& bytes) {

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <string>
+#include <unordered_map>
 
 namespace qv::win32 {
 
@@ -25,6 +26,9 @@ class EditorServices : public editor::DocumentFiles,
   public:
     // The clipboard is opened for `clipboardOwner` (the main window), which may come later.
     void SetClipboardOwner(HWND owner) { clipboardOwner_ = owner; }
+    // PathExists answers from what it found since the last call of this: one load asks about
+    // the same programs again and again, and nothing changes on disk in the middle of it.
+    void ForgetPaths() { paths_.clear(); }
 
     bool FileExists(const std::string& path) override;
     bool PathExists(const std::string& path) override;
@@ -45,6 +49,7 @@ class EditorServices : public editor::DocumentFiles,
 
   private:
     HWND clipboardOwner_ = nullptr;
+    std::unordered_map<std::string, bool> paths_;
 };
 
 } // namespace qv::win32

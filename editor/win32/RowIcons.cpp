@@ -40,6 +40,7 @@ namespace {
 constexpr std::string_view BuiltInPicture = "builtin:";
 constexpr std::string_view FilePicture = "file:";
 constexpr std::string_view ShellPicture = "shell:";
+constexpr std::string_view TypePicture = "type:";
 
 // Both sizes of icon `index` of a file that holds icons (a program, a library, an .ico).
 IconPair FileIcons(const std::string& file, int index, int largeSize, int smallSize) {
@@ -88,6 +89,17 @@ std::string ShellIconSource::Identify(const editor::IconRequest& request) {
         (request.index < 0 || static_cast<UINT>(request.index) < icons)) {
         return std::string(FilePicture) + std::to_string(request.index) + '|' + LowerCase(file);
     }
+    // Without icons of its own a file shows its type's picture, the same for every file of the
+    // type, so the type names it without asking the shell about each file; a folder may have
+    // a picture of its own.
+    const DWORD attributes = ::GetFileAttributesA(file.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+        const std::size_t slash = file.find_last_of("\\/:");
+        const std::size_t dot = file.rfind('.');
+        const bool hasType =
+            dot != std::string::npos && (slash == std::string::npos || dot > slash);
+        return std::string(TypePicture) + (hasType ? LowerCase(file.substr(dot)) : std::string());
+    }
     SHFILEINFOA info{};
     if (::SHGetFileInfoA(file.c_str(), 0, &info, sizeof(info), SHGFI_SYSICONINDEX) != 0) {
         return std::string(ShellPicture) + std::to_string(info.iIcon);
@@ -108,6 +120,15 @@ IconPair ShellIconSource::Extract(const editor::IconRequest& request, const std:
     }
     if (name.starts_with(ShellPicture)) {
         return ShellIcons(std::atoi(identity.c_str() + ShellPicture.size()));
+    }
+    if (name.starts_with(TypePicture)) {
+        // The type's picture: asked by its extension alone (a name with no extension: a file).
+        const std::string type = "file" + identity.substr(TypePicture.size());
+        SHFILEINFOA info{};
+        if (::SHGetFileInfoA(type.c_str(), FILE_ATTRIBUTE_NORMAL, &info, sizeof(info),
+                             SHGFI_SYSICONINDEX | SHGFI_USEFILEATTRIBUTES) != 0) {
+            return ShellIcons(info.iIcon);
+        }
     }
     return IconPair{};
 }

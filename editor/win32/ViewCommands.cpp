@@ -65,6 +65,8 @@ void TfrmView::OnCommand(int id, int code) {
         }
         return;
     }
+    // Each command looks at the disk afresh.
+    services_.ForgetPaths();
     PullSelection();
     if (const AddCommand* command = FindAddCommand(id)) {
         RunAddCommand(*command);

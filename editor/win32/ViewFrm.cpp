@@ -190,6 +190,7 @@ void TfrmView::Layout() {
 // ---- The document, mirrored ----
 
 void TfrmView::RowsChanged() {
+    services_.ForgetPaths();
     icons_.Flush();
     ListView list = List();
     if (reinterpret_cast<HIMAGELIST>(list.Send(LVM_GETIMAGELIST, LVSIL_NORMAL)) != icons_.Large() ||

@@ -14,6 +14,7 @@ struct Session {
     HANDLE process = nullptr;
     DWORD processId = 0;
     DWORD startTick = 0; // when the program was started
+    DWORD markTick = 0;  // when the last wait-window found its window
 };
 
 // A window is named by its exact title, or by "class=NAME" for windows whose title changes.

@@ -99,8 +99,10 @@ bool StepStart(const Args& args, Session& session) {
 }
 
 bool StepWaitWindow(const Args& args, Session& session) {
-    if (WaitTopWindow(args[0], session.processId, Number(args[1])))
+    if (WaitTopWindow(args[0], session.processId, Number(args[1]))) {
+        session.markTick = GetTickCount();
         return true;
+    }
     Report("no visible window \"" + args[0] + "\" within " + args[1] + " ms");
     return false;
 }
@@ -365,10 +367,13 @@ bool StepRows(const Args& args, Session& session) {
     return WriteOut(rows, args.size() > 2 ? args[2] : std::string());
 }
 
-// Waits until the list holds COUNT rows and prints the milliseconds since the program started
-// (since the step began without one): a long load or refresh, timed from outside.
+// Waits until the list holds COUNT rows and prints the milliseconds since the last wait-window
+// found its window (else since the program started, else since the step began): a long load or
+// refresh, timed from outside.
 bool StepTimeRows(const Args& args, Session& session) {
-    const DWORD begin = session.process ? session.startTick : GetTickCount();
+    const DWORD begin = session.markTick  ? session.markTick
+                        : session.process ? session.startTick
+                                          : GetTickCount();
     const int wanted = static_cast<int>(Number(args[2]));
     for (;;) {
         HWND top = FindTopWindow(args[0], session.processId, true);
@@ -558,7 +563,8 @@ int Usage() {
         "  wait-unseen WINDOW MS       wait until no window WINDOW is visible\n"
         "  hold-file PATH              keep PATH open, unshared, until the driver ends\n"
         "  rows WINDOW LIST [FILE]     a list view's rows, columns separated by TAB\n"
-        "  time-rows WINDOW LIST N MS  wait for N rows; print the ms since the start\n"
+        "  time-rows WINDOW LIST N MS  wait for N rows; print the ms since the last\n"
+        "                              wait-window (else since the start)\n"
         "  command WINDOW NAME         post the editor's menu command NAME (or a number)\n"
         "  select WINDOW LIST ROW      select and focus one row of a list view\n"
         "  set-text WINDOW CONTROL TEXT  replace a control's text (\\n for a line end)\n"
