@@ -20,18 +20,8 @@ program=$windows_build/tests/e2e/qvhelper.exe
 lines=5000
 programs=100
 
-for need in "$qvdev" "$driver" "$program"; do
-    [ -e "$need" ] || {
-        echo "editor-window bench: $need is missing; build the windows preset first" >&2
-        exit 1
-    }
-done
-if [ -z "${DISPLAY:-}" ]; then
-    exec timeout -k 10 1800 "$top/scripts/with-xvfb" "$0" "$@"
-fi
 source "$top/bench/lib.sh"
-bench_lock "$@"
-bench_prefix "$driver" 1800 || exit 1
+bench_begin editor-window 1800 "$driver" "$qvdev" "$program" -- "$@"
 trap 'bench_stop' EXIT
 
 # The scripts and programs live in the prefix; the editor starts without its tips.
