@@ -212,6 +212,21 @@ FileResult ReadWholeFile(const std::string& path, std::string& bytes) {
     return {true, {}};
 }
 
+#ifdef _WIN32
+namespace {
+// The system's own text for an error code, as the user would see it from any program.
+std::string SystemMessage(DWORD code) {
+    char text[512] = {};
+    const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                        nullptr, code, 0, text, sizeof text, nullptr);
+    std::string message(text, length);
+    while (!message.empty() && (message.back() == '\n' || message.back() == '\r'))
+        message.pop_back();
+    return message.empty() ? "error " + std::to_string(code) : message;
+}
+} // namespace
+#endif
+
 FileResult ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
     std::random_device random;
     const std::string temp = path + ".tmp" + std::to_string(random() % 1000000);
@@ -230,12 +245,14 @@ FileResult ReplaceFileAtomically(const std::string& path, std::string_view bytes
 #ifdef _WIN32
     const bool moved = MoveFileExA(temp.c_str(), path.c_str(),
                                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    const std::string reason = moved ? std::string() : SystemMessage(GetLastError());
 #else
     const bool moved = std::rename(temp.c_str(), path.c_str()) == 0;
+    const std::string reason = moved ? std::string() : std::strerror(errno);
 #endif
     if (!moved) {
         std::remove(temp.c_str());
-        return {false, "cannot replace " + path};
+        return {false, "cannot replace " + path + ": " + reason};
     }
     return {true, {}};
 }
