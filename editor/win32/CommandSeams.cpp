@@ -1,6 +1,15 @@
 #include "editor/win32/CommandSeams.h"
 
+#include "editor/core/RunScriptModel.h"
 #include "editor/win32/ControlIds.h"
+#include "editor/win32/DialogSupport.h"
+#include "editor/win32/TCanorCantDo.h"
+#include "editor/win32/TSelWindow.h"
+#include "editor/win32/TfrmConfigRun.h"
+#include "editor/win32/TfrmFileCommands.h"
+#include "editor/win32/TfrmSendkeys.h"
+#include "editor/win32/TfrmTimer.h"
+#include "editor/win32/TwinAPI.h"
 
 #include <commdlg.h>
 
@@ -42,41 +51,52 @@ std::optional<std::string> ShowErrors(CommandContext& context) {
 }
 
 // The compiled-script open dialog, its file name cleared first.
-std::optional<std::string> RunScript(CommandContext& context) {
-    char file[MAX_PATH] = {};
-    OPENFILENAMEA dialog{};
-    dialog.lStructSize = sizeof(dialog);
-    dialog.hwndOwner = context.owner;
-    dialog.lpstrFilter = "Quorvel Compiled Script\0*.qvc\0";
-    dialog.lpstrFile = file;
-    dialog.nMaxFile = MAX_PATH;
-    dialog.lpstrTitle = "Open";
-    dialog.Flags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
-    if (::GetOpenFileNameA(&dialog) == FALSE) {
+std::optional<std::string> RunScript1Click(CommandContext& context) {
+    editor::RunScriptModel model;
+    model.FileName = BrowseForFile(context.owner, editor::RunScriptFilter, "", OFN_PATHMUSTEXIST)
+                         .value_or(std::string());
+    if (model.FileName.empty()) {
         return std::nullopt;
     }
-    return "RUN " + std::string(file);
+    return model.BuildLine();
+}
+
+// The dialog preset with the row's file; Cancel leaves that file, which the row is rewritten
+// with all the same.
+void EditRunScript(CommandContext& context) {
+    const int focused = context.document.FocusedRow();
+    if (focused < 0 || focused >= static_cast<int>(context.document.CommandCount())) {
+        return;
+    }
+    editor::RunScriptModel model;
+    model.FromLine(context.document.Rows()[static_cast<std::size_t>(focused)].Command);
+    if (const std::optional<std::string> chosen = BrowseForFile(
+            context.owner, editor::RunScriptFilter, model.FileName, OFN_PATHMUSTEXIST)) {
+        model.FileName = *chosen;
+    }
+    model.ApplyOk(context.document, editor::DialogUse::Edit);
 }
 
 // Captions: Edit menu, context menu, command box. Handlers of the dialogs still to come: null.
 constexpr AddCommand Commands[] = {
-    {ids::Launch1, "&Run Program...", "&Run Program", "&Run Program", true, false, false, nullptr},
+    {ids::Launch1, "&Run Program...", "&Run Program", "&Run Program", true, false, false,
+     Launch1Click},
     {ids::RunScript1, "Run &Script...", "Run &Script", "Run &Script", true, false, false,
-     RunScript},
+     RunScript1Click},
     {ids::ChangeDesktop1, "Change Desktop...", "Change Desktop", "Change Desktop", true, false,
      false, nullptr},
-    {ids::Wait1, "Wait...", "Wait", "Wait", true, false, false, nullptr},
+    {ids::Wait1, "Wait...", "Wait", "Wait", true, false, false, Wait1Click},
     {ids::WaitforWindow1, "Wait for Window...", "Wait for Window...", "Wait for Window", false,
-     false, false, nullptr},
-    {ids::Copy2, "Copy File(s)...", "Copy File(s)", "Copy File(s)", true, false, false, nullptr},
+     false, false, WaitforWindow1Click},
+    {ids::Copy2, "Copy File(s)...", "Copy File(s)", "Copy File(s)", true, false, false, Copy2Click},
     {ids::Rename1, "Rename File(s)...", "Rename File(s)", "Rename File(s)", true, false, false,
-     nullptr},
+     Rename1Click},
     {ids::DeleteFile1, "Delete File(s)...", "Delete File(s)", "Delete File(s)", true, false, false,
-     nullptr},
+     DeleteFile1Click},
     {ids::MoveFiles1, "Move File(s)...", "Move File(s)", "Move File(s)", false, false, true,
      nullptr},
     {ids::ScriptWindowPosition1, "Script Window Position...", "Script Window Position",
-     "Script Window Position", true, false, false, nullptr},
+     "Script Window Position", true, false, false, ScriptWindowPosition1Click},
     {ids::Menu1, "Menu", "Menu", "Menu", false, true, false, PromptMenu},
     {ids::On1, "On", "On", "On", false, true, false, PromptOn},
     {ids::Off1, "Off", "Off", "Off", false, true, false, PromptOff},
@@ -93,18 +113,34 @@ constexpr AddCommand Commands[] = {
     {ids::ChangeSystemDate2, "Change System &Date...", "Change System &Date...",
      "Change System Date", true, false, false, nullptr},
     {ids::CloseProgram1, "Close Program...", "Close Program", "Close Program", true, false, false,
-     nullptr},
+     CloseProgram1Click},
     {ids::MinimizeProgram1, "Minimize Program...", "Minimize Program", "Minimize Program", true,
-     false, false, nullptr},
+     false, false, MinimizeProgram1Click},
     {ids::SendkeystoProgram1, "&Sendkeys to Program...", "&Sendkeys to Program...",
-     "Sendkeys to Program", false, false, false, nullptr},
+     "Sendkeys to Program", false, false, false, SendkeystoProgram1Click},
     {ids::EnableDisable1, "Enable && Disable", "Enable && Disable", "Enable && Disable", false,
-     false, false, nullptr},
+     false, false, EnableDisable1Click},
 };
 
-// Indexed by RowEditor; the dialogs fill their entries.
-constexpr std::array<RowEditHandler, static_cast<std::size_t>(editor::RowEditor::Toggle) + 1>
-    RowEditHandlers{};
+// Indexed by RowEditor; an editor whose dialog is not built yet stays null.
+constexpr auto RowEditHandlers = [] {
+    std::array<RowEditHandler, static_cast<std::size_t>(editor::RowEditor::Toggle) + 1> table{};
+    const auto set = [&table](editor::RowEditor editor, RowEditHandler handler) {
+        table[static_cast<std::size_t>(editor)] = handler;
+    };
+    set(editor::RowEditor::RunProgram, EditRunProgram);
+    set(editor::RowEditor::CopyFiles, EditCopy);
+    set(editor::RowEditor::RenameFile, EditRename);
+    set(editor::RowEditor::DeleteFiles, EditDelete);
+    set(editor::RowEditor::CloseProgram, EditCloseScript);
+    set(editor::RowEditor::MinimizeProgram, EditMinimizeScript);
+    set(editor::RowEditor::RunScript, EditRunScript);
+    set(editor::RowEditor::Wait, EditWait);
+    set(editor::RowEditor::Locate, EditLocate);
+    set(editor::RowEditor::SendKeys, EditSendkeys);
+    set(editor::RowEditor::EnableDisable, EditEnableDisable);
+    return table;
+}();
 
 constexpr WindowSeams Seams{};
 

@@ -33,7 +33,69 @@
     X(AboutImage, 1301)                                                                            \
     X(AboutProduct, 1302)                                                                          \
     X(AboutVersion, 1303)                                                                          \
-    X(AboutOK, 1304)
+    X(AboutOK, 1304)                                                                               \
+    /* The command dialogs share one ID per form name; each is its own window class */             \
+    X(Button1, 3001)                                                                               \
+    X(Button2, 3002)                                                                               \
+    X(cmdHelp, 3003)                                                                               \
+    X(Edit1, 3004)                                                                                 \
+    X(Edit1Browse, 3005)                                                                           \
+    X(Edit2, 3006)                                                                                 \
+    X(Edit2Browse, 3007)                                                                           \
+    X(DEdit1, 3008)                                                                                \
+    X(DEdit1Browse, 3009)                                                                          \
+    X(DEdit2, 3010)                                                                                \
+    X(DEdit2Browse, 3011)                                                                          \
+    X(RadioButton1, 3021)                                                                          \
+    X(RadioButton2, 3022)                                                                          \
+    X(RadioButton3, 3023)                                                                          \
+    X(RadioButton4, 3024)                                                                          \
+    X(RadioButton5, 3025)                                                                          \
+    X(RadioButton6, 3026)                                                                          \
+    X(RadioButton7, 3027)                                                                          \
+    X(RadioButton8, 3028)                                                                          \
+    X(RadioButton9, 3029)                                                                          \
+    X(GroupBox1, 3031)                                                                             \
+    X(GroupBox2, 3032)                                                                             \
+    X(Label2, 3033)                                                                                \
+    X(Label3, 3034)                                                                                \
+    /* TfrmConfigRun, "Run Dialog" */                                                              \
+    X(ConvertL, 3101)                                                                              \
+    X(Between, 3102)                                                                               \
+    X(B1, 3103)                                                                                    \
+    X(B2, 3104)                                                                                    \
+    X(L1, 3105)                                                                                    \
+    X(L2, 3106)                                                                                    \
+    X(Only, 3107)                                                                                  \
+    X(Mon, 3108)                                                                                   \
+    X(Tue, 3109)                                                                                   \
+    X(Wed, 3110)                                                                                   \
+    X(Thu, 3111)                                                                                   \
+    X(Fri, 3112)                                                                                   \
+    X(Sat, 3113)                                                                                   \
+    X(Sun, 3114)                                                                                   \
+    X(RunOnce, 3115)                                                                               \
+    X(RunandWait, 3116)                                                                            \
+    /* TfrmFileCommands, "Copy", "Rename", "Delete" */                                             \
+    X(btnMore, 3201)                                                                               \
+    X(Checkbox1, 3202)                                                                             \
+    X(Checkbox2, 3203)                                                                             \
+    X(CheckBox3, 3204)                                                                             \
+    X(CheckBox4, 3205)                                                                             \
+    X(CheckBox5, 3206)                                                                             \
+    /* TfrmTimer, "Timer" */                                                                       \
+    X(SpinEdit1, 3301)                                                                             \
+    X(SpinEdit1Arrows, 3302)                                                                       \
+    /* TwinAPI and TfrmSendkeys: the window lists */                                               \
+    X(ListBox1, 3401)                                                                              \
+    X(Listbox1, 3402)                                                                              \
+    X(RefreshButton, 3403)                                                                         \
+    /* TCanorCantDo, "Enable & Disable" */                                                         \
+    X(Enable, 3501)                                                                                \
+    X(Disable, 3502)                                                                               \
+    X(F5, 3503)                                                                                    \
+    X(F8, 3504)                                                                                    \
+    X(QUIT, 3505)
 
 // The main window's commands: menu items, tool-bar buttons and accelerators.
 #define QV_QVDEV_COMMANDS(X)                                                                       \
@@ -117,5 +179,12 @@ inline constexpr const char* ViewFrmClass = "TfrmView";
 inline constexpr const char* CompileFrmClass = "TfrmCompile";
 inline constexpr const char* TipFrmClass = "TfrmTip";
 inline constexpr const char* AboutFrmClass = "TfrmAbout";
+inline constexpr const char* ConfigRunClass = "TfrmConfigRun";
+inline constexpr const char* FileCommandsClass = "TfrmFileCommands";
+inline constexpr const char* TimerClass = "TfrmTimer";
+inline constexpr const char* WinApiClass = "TwinAPI";
+inline constexpr const char* SelWindowClass = "TSelWindow";
+inline constexpr const char* SendkeysClass = "TfrmSendkeys";
+inline constexpr const char* CanorCantDoClass = "TCanorCantDo";
 
 } // namespace qv::ids

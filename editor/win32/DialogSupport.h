@@ -1,0 +1,91 @@
+#pragma once
+// What the command dialogs share: the file and folder pickers of their browse buttons, the
+// machine behind their models' ports, and the copying of a model's fields to the controls.
+#include "common/win32/Controls.h"
+#include "common/win32/Form.h"
+#include "editor/core/DialogPorts.h"
+#include "editor/core/RunProgramModel.h"
+#include "editor/core/ScriptDocument.h"
+#include "editor/win32/CommandSeams.h"
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace qv::win32 {
+
+// The frame of every command dialog: a fixed-size caption with a close box, centred over the
+// main window.
+inline constexpr DWORD CommandDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_DLGFRAME;
+inline constexpr DWORD CommandDialogExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+
+// The "Open" dialog for one file. `filter` is written "Name|patterns|Name|patterns"; `flags`
+// are added to hiding the read-only box. Nothing when the user cancels.
+std::optional<std::string> BrowseForFile(HWND owner, std::string_view filter,
+                                         const std::string& current, DWORD flags = 0);
+// The shell's folder picker; nothing when the user cancels.
+std::optional<std::string> BrowseForFolder(HWND owner, const std::string& title);
+
+class Win32PathProbe : public editor::PathProbe {
+  public:
+    bool IsFile(const std::string& path) override;
+    bool IsFolder(const std::string& path) override;
+};
+
+// Reads shortcuts through the editor's shell-shortcut component.
+class ShortcutLinks : public editor::LinkReader {
+  public:
+    std::optional<editor::LinkTarget> ReadLink(const std::string& path) override;
+};
+
+// Copies a model's field to a control without echoing a change back when it is the same.
+void ShowText(const Window& control, const std::string& text);
+void ShowCheck(const Window& control, bool checked);
+bool IsChecked(const Window& control);
+
+// The titles of the top-level windows for the window lists of the title and keystroke dialogs.
+class Win32WindowLister : public editor::WindowLister {
+  public:
+    std::vector<std::string> TopLevelTitles() override;
+};
+
+// The line a dialog's model builds for an add.
+inline std::string AddedLine(const editor::RunProgramModel& model) {
+    return model.BuildLine(editor::DialogUse::Add);
+}
+template <typename Model> std::string AddedLine(const Model& model) {
+    return model.BuildLine();
+}
+
+// An add path: the dialog `Form` (made with `args`, then no line) shown over the main window;
+// its line on OK.
+template <typename Form, typename... Args>
+std::optional<std::string> AddThrough(CommandContext& context, Args&&... args) {
+    Form form(context.loop, context.owner, std::forward<Args>(args)..., std::nullopt);
+    if (!form.ShowModal(context.owner)) {
+        return std::nullopt;
+    }
+    return AddedLine(form.Model());
+}
+
+// An edit path: the dialog `Form` filled from the focused row; OK rewrites the row as the
+// model says.
+template <typename Form, typename... Args>
+void EditThrough(CommandContext& context, Args&&... args) {
+    const int focused = context.document.FocusedRow();
+    if (focused < 0 || focused >= static_cast<int>(context.document.CommandCount())) {
+        return;
+    }
+    const std::string command = context.document.Rows()[static_cast<std::size_t>(focused)].Command;
+    Form form(context.loop, context.owner, std::forward<Args>(args)...,
+              std::optional<std::string_view>(command));
+    if (form.ShowModal(context.owner)) {
+        form.Model().ApplyOk(context.document, editor::DialogUse::Edit);
+    }
+}
+
+} // namespace qv::win32
