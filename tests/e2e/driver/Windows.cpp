@@ -111,14 +111,19 @@ HWND FindControl(HWND top, const std::string& control) {
     if (std::string_view(control).starts_with(ClassPrefix)) {
         search.className = control.substr(ClassPrefix.size());
     } else if (!ParseId(control, search.id)) {
-        std::optional<int> id = qv::win32::FindControlId(qv::ids::QvrunControls, control);
-        if (!id)
-            id = EditorCommandId(control);
-        if (!id)
-            id = qv::win32::FindControlId(SystemControls, control);
-        if (!id)
-            return nullptr;
-        search.id = *id;
+        // The programs share some form names (Edit1, Button1) under different numbers: the
+        // first program's number that the window has wins.
+        for (const std::optional<int> id :
+             {qv::win32::FindControlId(qv::ids::QvrunControls, control), EditorCommandId(control),
+              qv::win32::FindControlId(SystemControls, control)}) {
+            if (!id)
+                continue;
+            search.id = *id;
+            EnumChildWindows(top, VisitChild, reinterpret_cast<LPARAM>(&search));
+            if (search.found)
+                return search.found;
+        }
+        return nullptr;
     }
     EnumChildWindows(top, VisitChild, reinterpret_cast<LPARAM>(&search));
     return search.found;
