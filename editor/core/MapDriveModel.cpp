@@ -69,13 +69,17 @@ std::string MapDriveModel::BuildLine() const {
                     {DriveText(), PathLoc});
 }
 
-void MapDriveModel::ApplyOk(ScriptDocument& doc, DialogUse use) {
+void MapDriveModel::RememberPath() {
     const bool known = std::any_of(History.begin(), History.end(),
                                    [this](const std::string& e) { return SameText(e, PathLoc); });
     if (!known && !PathLoc.empty()) {
         History.push_back(PathLoc);
         history_.SavePathHistory(History);
     }
+}
+
+void MapDriveModel::ApplyOk(ScriptDocument& doc, DialogUse use) {
+    RememberPath();
     const std::string line = BuildLine();
     if (use == DialogUse::Add) {
         doc.AddLine(line);

@@ -61,8 +61,10 @@ class MapDriveModel {
     // OK needs a drive or port and a path: the interpreter can connect nothing without them.
     bool OkEnabled() const;
     std::string BuildLine() const;
-    // Adds the path to the history and stores it; then adds the line, or rewrites the focused
-    // row's command and title and refreshes the rows.
+    // Adds a path that is not yet among its entries to the history and stores it.
+    void RememberPath();
+    // RememberPath; then adds the line, or rewrites the focused row's command and title and
+    // refreshes the rows.
     void ApplyOk(ScriptDocument& doc, DialogUse use);
 
   private:

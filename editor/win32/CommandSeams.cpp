@@ -4,9 +4,12 @@
 #include "editor/win32/ControlIds.h"
 #include "editor/win32/DialogSupport.h"
 #include "editor/win32/TCanorCantDo.h"
+#include "editor/win32/TMapDrv.h"
 #include "editor/win32/TSelWindow.h"
 #include "editor/win32/TfrmConfigRun.h"
+#include "editor/win32/TfrmDate.h"
 #include "editor/win32/TfrmFileCommands.h"
+#include "editor/win32/TfrmMenuDev.h"
 #include "editor/win32/TfrmSendkeys.h"
 #include "editor/win32/TfrmTimer.h"
 #include "editor/win32/TwinAPI.h"
@@ -103,15 +106,15 @@ constexpr AddCommand Commands[] = {
     {ids::ShowErrorsOnOff1, "Show Errors On/Off", "Show Errors On/Off", "Show Errors On/Off", true,
      false, false, ShowErrors},
     {ids::NetworkConnect2, "Network Connect...", "Network Connect", "Network Connect", true, false,
-     false, nullptr},
+     false, NetworkConnect2Click},
     {ids::NetworkCapture2, "Network Capture...", "Network Capture", "Network Capture", true, false,
-     false, nullptr},
+     false, NetworkCapture2Click},
     {ids::ShutDown2, "Shut Down", "Shut Down", "Shut Down", true, false, false, ShutDown},
     {ids::LogOff1, "Log Off", "Log Off", "Log Off", true, false, false, LogOff},
     {ids::RestartComputer1, "Restart Computer", "Restart Computer", "Restart Computer", true, false,
      false, RestartComputer},
     {ids::ChangeSystemDate2, "Change System &Date...", "Change System &Date...",
-     "Change System Date", true, false, false, nullptr},
+     "Change System Date", true, false, false, ChangeSystemDate2Click},
     {ids::CloseProgram1, "Close Program...", "Close Program", "Close Program", true, false, false,
      CloseProgram1Click},
     {ids::MinimizeProgram1, "Minimize Program...", "Minimize Program", "Minimize Program", true,
@@ -139,6 +142,10 @@ constexpr auto RowEditHandlers = [] {
     set(editor::RowEditor::Locate, EditLocate);
     set(editor::RowEditor::SendKeys, EditSendkeys);
     set(editor::RowEditor::EnableDisable, EditEnableDisable);
+    set(editor::RowEditor::ConnectDrive, EditConnectScript);
+    set(editor::RowEditor::CapturePort, EditCaptureScript);
+    set(editor::RowEditor::Date, EditDate);
+    set(editor::RowEditor::MenuDialog, MenuButtonClick);
     return table;
 }();
 

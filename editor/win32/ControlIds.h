@@ -95,7 +95,49 @@
     X(Disable, 3502)                                                                               \
     X(F5, 3503)                                                                                    \
     X(F8, 3504)                                                                                    \
-    X(QUIT, 3505)
+    X(QUIT, 3505)                                                                                  \
+    /* TMapDrv, "Map Network Drive" and "Capture Printer Port" */                                  \
+    X(DriveLet, 3601)                                                                              \
+    X(PathLoc, 3602)                                                                               \
+    /* TfrmDate, "Date Selector" */                                                                \
+    X(Calendar1, 3701)                                                                             \
+    X(cmdYearDn, 3702)                                                                             \
+    X(cmdMonDn, 3703)                                                                              \
+    X(cmdMonUp, 3704)                                                                              \
+    X(cmdYearUp, 3705)                                                                             \
+    X(chkToday, 3706)                                                                              \
+    /* TfrmMenuDev, "Menu Developer": nine items (Edit1, Edit2 and RadioButton1 to 8 as above) */  \
+    X(RadioButton0, 3020)                                                                          \
+    X(Edit0, 3800)                                                                                 \
+    X(Edit3, 3803)                                                                                 \
+    X(Edit4, 3804)                                                                                 \
+    X(Edit5, 3805)                                                                                 \
+    X(Edit6, 3806)                                                                                 \
+    X(Edit7, 3807)                                                                                 \
+    X(Edit8, 3808)                                                                                 \
+    X(Script0, 3810)                                                                               \
+    X(Script1, 3811)                                                                               \
+    X(Script2, 3812)                                                                               \
+    X(Script3, 3813)                                                                               \
+    X(Script4, 3814)                                                                               \
+    X(Script5, 3815)                                                                               \
+    X(Script6, 3816)                                                                               \
+    X(Script7, 3817)                                                                               \
+    X(Script8, 3818)                                                                               \
+    X(ScriptBrowse0, 3820)                                                                         \
+    X(ScriptBrowse1, 3821)                                                                         \
+    X(ScriptBrowse2, 3822)                                                                         \
+    X(ScriptBrowse3, 3823)                                                                         \
+    X(ScriptBrowse4, 3824)                                                                         \
+    X(ScriptBrowse5, 3825)                                                                         \
+    X(ScriptBrowse6, 3826)                                                                         \
+    X(ScriptBrowse7, 3827)                                                                         \
+    X(ScriptBrowse8, 3828)                                                                         \
+    X(CheckBox1, 3830)                                                                             \
+    /* TfrmChangeDesktop, "Change Desktop" (Button1 is "&Try") */                                  \
+    X(imgDesktop, 3901)                                                                            \
+    X(OkButton, 3902)                                                                              \
+    X(CancelButton, 3903)
 
 // The main window's commands: menu items, tool-bar buttons and accelerators.
 #define QV_QVDEV_COMMANDS(X)                                                                       \
@@ -186,5 +228,9 @@ inline constexpr const char* WinApiClass = "TwinAPI";
 inline constexpr const char* SelWindowClass = "TSelWindow";
 inline constexpr const char* SendkeysClass = "TfrmSendkeys";
 inline constexpr const char* CanorCantDoClass = "TCanorCantDo";
+inline constexpr const char* MapDrvClass = "TMapDrv";
+inline constexpr const char* DateClass = "TfrmDate";
+inline constexpr const char* MenuDevClass = "TfrmMenuDev";
+inline constexpr const char* ChangeDesktopClass = "TfrmChangeDesktop";
 
 } // namespace qv::ids

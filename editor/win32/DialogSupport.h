@@ -4,6 +4,7 @@
 #include "common/win32/Controls.h"
 #include "common/win32/Form.h"
 #include "editor/core/DialogPorts.h"
+#include "editor/core/MapDriveModel.h"
 #include "editor/core/RunProgramModel.h"
 #include "editor/core/ScriptDocument.h"
 #include "editor/win32/CommandSeams.h"
@@ -56,6 +57,11 @@ class Win32WindowLister : public editor::WindowLister {
 // The line a dialog's model builds for an add.
 inline std::string AddedLine(const editor::RunProgramModel& model) {
     return model.BuildLine(editor::DialogUse::Add);
+}
+// The network dialogs keep a new path in their history on OK, also when adding.
+inline std::string AddedLine(editor::MapDriveModel& model) {
+    model.RememberPath();
+    return model.BuildLine();
 }
 template <typename Model> std::string AddedLine(const Model& model) {
     return model.BuildLine();

@@ -89,9 +89,32 @@ add_edit_save_run() {
     e2e_pass $name
 }
 
+# The menu button's dialog gives the main script a menu item; Save writes the menu block, and the
+# menu selector then opens the item's script.
+menu_dialog() {
+    local name=menu-dialog dir win
+    dir=$(e2e_case_dir $name)
+    win=$(e2e_win_dir $name)
+    crlf "LOGOFF" >"$dir/main.qvs"
+    if ! e2e_driver start "$qvdev" "$win\\main.qvs" + wait-window "$e2e_title - [main]" 30000 + \
+        command $view MenuButton + wait-window "class=TfrmMenuDev" 10000 + \
+        set-text "class=TfrmMenuDev" Edit0 "Accounts" + \
+        set-text "class=TfrmMenuDev" Script0 "$win\\acct.qvs" + \
+        click "class=TfrmMenuDev" Button1 + wait-unseen "class=TfrmMenuDev" 10000 + \
+        command $view Save1 + wait-window Compiler 10000 + wait-unseen Compiler 30000 + \
+        key $view cboMenu 40 + wait-window "$e2e_title - [acct]" 10000 + close $view + \
+        wait-exit 30000; then
+        e2e_fail $name "the menu dialog, Save or the menu selector did not act"
+        return
+    fi
+    crlf "MENU START" "MENU ITEM 1 Accounts,$win\\acct.qvc" "LOGOFF" "MENU SHOW" \
+        >"$e2e_out/$name.qvs"
+    e2e_same_text "$name.qvs" "$e2e_out/$name.qvs" "$dir/main.qvs" && e2e_pass $name
+}
+
 editor_none() { e2e_driver none qvdev.exe >/dev/null || e2e_fail "$1" "qvdev.exe was left running"; }
 
-for scenario in add_edit_save_run; do
+for scenario in add_edit_save_run menu_dialog; do
     e2e_case $scenario
     editor_none $scenario
 done

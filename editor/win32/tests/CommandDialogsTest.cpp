@@ -1,10 +1,14 @@
 #include "DialogTestSupport.h"
 #include "editor/win32/CommandSeams.h"
 #include "editor/win32/ControlIds.h"
+#include "editor/win32/DialogSupport.h"
 #include "editor/win32/TCanorCantDo.h"
+#include "editor/win32/TMapDrv.h"
 #include "editor/win32/TSelWindow.h"
 #include "editor/win32/TfrmConfigRun.h"
+#include "editor/win32/TfrmDate.h"
 #include "editor/win32/TfrmFileCommands.h"
+#include "editor/win32/TfrmMenuDev.h"
 #include "editor/win32/TfrmSendkeys.h"
 #include "editor/win32/TfrmTimer.h"
 #include "editor/win32/TwinAPI.h"
@@ -417,6 +421,167 @@ TEST(EnableDialog, TheChosenKeysInTheirOrderAndOkOnlyWithAKey) {
     EXPECT_FALSE(Checked(edit.Handle(), ids::F5));
 }
 
+class FakeNetwork : public editor::DrivePort, public editor::PathHistoryStore {
+  public:
+    std::vector<std::string> stored{"\\\\old\\share"};
+    int saves = 0;
+    std::vector<editor::DriveInUse> DrivesInUse() override {
+        return {{'C', "c: system"}, {'X', "x: \\\\server\\home"}};
+    }
+    std::vector<std::string> LoadPathHistory() override { return stored; }
+    void SavePathHistory(const std::vector<std::string>& paths) override {
+        stored = paths;
+        ++saves;
+    }
+};
+
+std::string ComboItem(HWND window, int id, int index) {
+    char text[256] = {};
+    ::SendDlgItemMessageA(window, id, CB_GETLBTEXT, static_cast<WPARAM>(index),
+                          reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+TEST(MapDriveDialog, ConnectOffersTheDrivesAndKeepsANewPath) {
+    MessageLoop loop;
+    FakeNetwork network;
+    TMapDrv form(loop, nullptr, editor::MapDriveMode::Connect, network, network, std::nullopt);
+    HWND window = form.Handle();
+    EXPECT_EQ(Caption(window), "Map Network Drive");
+    ASSERT_EQ(::SendDlgItemMessageA(window, ids::DriveLet, CB_GETCOUNT, 0, 0), 23);
+    EXPECT_EQ(ComboItem(window, ids::DriveLet, 0), "D:");
+    EXPECT_EQ(ComboItem(window, ids::DriveLet, 'X' - 'D'), "X: \\\\SERVER\\HOME");
+    EXPECT_EQ(::SendDlgItemMessageA(window, ids::DriveLet, CB_GETCURSEL, 0, 0), 0);
+    EXPECT_EQ(ComboItem(window, ids::PathLoc, 0), "\\\\old\\share");
+    EXPECT_FALSE(Enabled(window, ids::Button1));
+    Type(window, ids::PathLoc, "\\\\new\\share");
+    ::SendMessageA(window, WM_COMMAND, MAKEWPARAM(ids::PathLoc, CBN_EDITCHANGE),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(window, ids::PathLoc)));
+    EXPECT_TRUE(Enabled(window, ids::Button1));
+    ASSERT_TRUE(PressIn(form, ids::Button1));
+    EXPECT_EQ(AddedLine(form.Model()), "CONNECT {D:} [\\\\new\\share]");
+    EXPECT_EQ(network.stored, (std::vector<std::string>{"\\\\old\\share", "\\\\new\\share"}));
+}
+
+TEST(MapDriveDialog, EditingACaptureLineChoosesItsPort) {
+    MessageLoop loop;
+    FakeNetwork network;
+    TMapDrv form(loop, nullptr, editor::MapDriveMode::Capture, network, network,
+                 "CAPTURE {LPT2} [\\\\server\\printer]");
+    HWND window = form.Handle();
+    EXPECT_EQ(Caption(window), "Capture Printer Port");
+    EXPECT_EQ(::SendDlgItemMessageA(window, ids::DriveLet, CB_GETCOUNT, 0, 0), 9);
+    EXPECT_EQ(::SendDlgItemMessageA(window, ids::DriveLet, CB_GETCURSEL, 0, 0), 1);
+    EXPECT_EQ(TextOf(window, ids::PathLoc), "\\\\SERVER\\PRINTER");
+    ASSERT_TRUE(PressIn(form, ids::Button1));
+    EXPECT_EQ(form.Model().BuildLine(), "CAPTURE {LPT2} [\\\\SERVER\\PRINTER]");
+}
+
+TEST(MapDriveDialog, ThePathHistoryOutlivesTheDialog) {
+    RegistryPathHistory history;
+    const std::vector<std::string> before = history.LoadPathHistory();
+    history.SavePathHistory({"\\\\a\\one", "\\\\b\\two"});
+    EXPECT_EQ(RegistryPathHistory().LoadPathHistory(),
+              (std::vector<std::string>{"\\\\a\\one", "\\\\b\\two"}));
+    history.SavePathHistory(before);
+    EXPECT_EQ(RegistryPathHistory().LoadPathHistory(), before);
+}
+
+class FakeDates : public editor::DatePort {
+  public:
+    logic::CivilDate Today() override { return {2026, 1, 15}; }
+    std::string ShortDateFormat() override { return "dd/MM/yyyy"; }
+    std::string LongMonthName(int month) override {
+        static const char* const names[] = {"January",   "February", "March",    "April",
+                                            "May",       "June",     "July",     "August",
+                                            "September", "October",  "November", "December"};
+        return names[month - 1];
+    }
+};
+
+// A day chosen on the calendar, as the calendar tells its form.
+void ChooseDay(HWND window, WORD year, WORD month, WORD day) {
+    NMSELCHANGE change{};
+    change.nmhdr.hwndFrom = ::GetDlgItem(window, ids::Calendar1);
+    change.nmhdr.idFrom = ids::Calendar1;
+    change.nmhdr.code = MCN_SELCHANGE;
+    change.stSelStart.wYear = year;
+    change.stSelStart.wMonth = month;
+    change.stSelStart.wDay = day;
+    change.stSelEnd = change.stSelStart;
+    ::SendMessageA(window, WM_NOTIFY, ids::Calendar1, reinterpret_cast<LPARAM>(&change));
+}
+
+TEST(DateDialog, MonthButtonsWrapAndAChosenDayLeavesToday) {
+    MessageLoop loop;
+    FakeDates dates;
+    TfrmDate form(loop, nullptr, dates, "DATE TODAY");
+    HWND window = form.Handle();
+    EXPECT_EQ(Caption(window), "Date Selector");
+    EXPECT_EQ(LOWORD(::SendDlgItemMessageA(window, ids::Calendar1, MCM_GETFIRSTDAYOFWEEK, 0, 0)), 6)
+        << "weeks start on Sunday";
+    EXPECT_TRUE(Checked(window, ids::chkToday));
+    EXPECT_EQ(TextOf(window, ids::Label1), "January 2026");
+    Click(window, ids::cmdMonDn);
+    EXPECT_EQ(TextOf(window, ids::Label1), "December 2025");
+    EXPECT_FALSE(Checked(window, ids::chkToday));
+    Click(window, ids::cmdYearUp);
+    EXPECT_EQ(TextOf(window, ids::Label1), "December 2026");
+    Click(window, ids::cmdMonUp);
+    EXPECT_EQ(TextOf(window, ids::Label1), "January 2027");
+    ChooseDay(window, 2027, 1, 3);
+    ASSERT_TRUE(PressIn(form, ids::Button1));
+    EXPECT_EQ(form.Model().BuildLine(), "DATE 03/01/2027");
+}
+
+TEST(DateDialog, ARowWithoutADateIsRefused) {
+    MessageLoop loop;
+    FakeDates dates;
+    TfrmDate form(loop, nullptr, dates, "DATE next tuesday");
+    EXPECT_TRUE(form.Refusal().has_value());
+    TfrmDate today(loop, nullptr, dates, "DATE 24/12/2026");
+    EXPECT_FALSE(today.Refusal().has_value());
+    EXPECT_EQ(TextOf(today.Handle(), ids::Label1), "December 2026");
+}
+
+void Notify(HWND window, int id, WORD code) {
+    ::SendMessageA(window, WM_COMMAND, MAKEWPARAM(id, code),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(window, id)));
+}
+
+TEST(MenuDialog, OpensWithTheEntriesAndNamesNewScriptsAfterTheirCaptions) {
+    MessageLoop loop;
+    editor::MenuDialogValues opening;
+    opening.captions[0] = "Accounts";
+    opening.scripts[0] = "acct.qvs";
+    opening.timeoutChecked = true;
+    opening.timeoutSeconds = 10;
+    TfrmMenuDev form(loop, nullptr, opening);
+    HWND window = form.Handle();
+    EXPECT_EQ(Caption(window), "Menu Developer");
+    EXPECT_EQ(TextOf(window, ids::Edit0), "Accounts");
+    EXPECT_EQ(TextOf(window, ids::Script0), "acct.qvs");
+    EXPECT_TRUE(Enabled(window, ids::Script0));
+    EXPECT_FALSE(Enabled(window, ids::Script1));
+    EXPECT_TRUE(Checked(window, ids::CheckBox1));
+    EXPECT_EQ(TextOf(window, ids::SpinEdit1), "10");
+    EXPECT_TRUE(Enabled(window, ids::SpinEdit1));
+
+    Notify(window, ids::Edit2, EN_SETFOCUS);
+    EXPECT_TRUE(Checked(window, ids::RadioButton2));
+    Type(window, ids::Edit2, "Mail/News");
+    EXPECT_TRUE(Enabled(window, ids::Script2));
+    Notify(window, ids::Edit2, EN_KILLFOCUS);
+    EXPECT_EQ(TextOf(window, ids::Script2), "Mailews.qvs");
+    Click(window, ids::CheckBox1);
+    EXPECT_FALSE(Enabled(window, ids::SpinEdit1));
+    ASSERT_TRUE(PressIn(form, ids::Button1));
+    const editor::MenuDialogValues values = form.Model().Values();
+    EXPECT_EQ(values.captions[2], "Mail/News");
+    EXPECT_EQ(values.scripts[2], "Mailews.qvs");
+    EXPECT_FALSE(values.timeoutChecked);
+}
+
 TEST(CommandSeams, TheBuiltDialogsAreWiredToTheirAddAndEditPaths) {
     for (const int id :
          {ids::Launch1, ids::RunScript1, ids::Wait1, ids::WaitforWindow1, ids::Copy2, ids::Rename1,
@@ -431,7 +596,9 @@ TEST(CommandSeams, TheBuiltDialogsAreWiredToTheirAddAndEditPaths) {
           editor::RowEditor::RenameFile, editor::RowEditor::DeleteFiles,
           editor::RowEditor::CloseProgram, editor::RowEditor::MinimizeProgram,
           editor::RowEditor::RunScript, editor::RowEditor::Wait, editor::RowEditor::Locate,
-          editor::RowEditor::SendKeys, editor::RowEditor::EnableDisable}) {
+          editor::RowEditor::SendKeys, editor::RowEditor::EnableDisable,
+          editor::RowEditor::ConnectDrive, editor::RowEditor::CapturePort, editor::RowEditor::Date,
+          editor::RowEditor::MenuDialog}) {
         EXPECT_NE(RowEditHandlerFor(editor), nullptr) << static_cast<int>(editor);
     }
     EXPECT_EQ(RowEditHandlerFor(editor::RowEditor::None), nullptr);

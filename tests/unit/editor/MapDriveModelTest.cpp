@@ -108,5 +108,17 @@ TEST_F(MapDrive, OkAddsANewPathToTheHistory) {
     EXPECT_EQ(dialogHost.history, (std::vector<std::string>{"\\\\ONE\\A", "\\\\two\\b"}));
 }
 
+TEST_F(MapDrive, RememberingAPathLeavesTheScriptAlone) {
+    MapDriveModel model(MapDriveMode::Capture, dialogHost, dialogHost);
+    model.PathLoc = "\\\\print\\laser";
+    const std::size_t rows = doc.Rows().size();
+    model.RememberPath();
+    model.RememberPath();
+    EXPECT_EQ(dialogHost.history, (std::vector<std::string>{"\\\\print\\laser"}));
+    EXPECT_EQ(dialogHost.historySaves, 1);
+    EXPECT_EQ(doc.Rows().size(), rows);
+    EXPECT_FALSE(doc.State().Modified);
+}
+
 } // namespace
 } // namespace qv::editor::testing
