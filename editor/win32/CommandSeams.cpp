@@ -6,6 +6,7 @@
 #include "editor/win32/TCanorCantDo.h"
 #include "editor/win32/TMapDrv.h"
 #include "editor/win32/TSelWindow.h"
+#include "editor/win32/TfrmChangeDesktop.h"
 #include "editor/win32/TfrmConfigRun.h"
 #include "editor/win32/TfrmDate.h"
 #include "editor/win32/TfrmFileCommands.h"
@@ -87,7 +88,7 @@ constexpr AddCommand Commands[] = {
     {ids::RunScript1, "Run &Script...", "Run &Script", "Run &Script", true, false, false,
      RunScript1Click},
     {ids::ChangeDesktop1, "Change Desktop...", "Change Desktop", "Change Desktop", true, false,
-     false, nullptr},
+     false, ChangeDesktop1Click},
     {ids::Wait1, "Wait...", "Wait", "Wait", true, false, false, Wait1Click},
     {ids::WaitforWindow1, "Wait for Window...", "Wait for Window...", "Wait for Window", false,
      false, false, WaitforWindow1Click},
@@ -146,6 +147,7 @@ constexpr auto RowEditHandlers = [] {
     set(editor::RowEditor::CapturePort, EditCaptureScript);
     set(editor::RowEditor::Date, EditDate);
     set(editor::RowEditor::MenuDialog, MenuButtonClick);
+    set(editor::RowEditor::ChangeDesktop, EditChangeDesktop);
     return table;
 }();
 

@@ -5,6 +5,7 @@
 #include "editor/win32/TCanorCantDo.h"
 #include "editor/win32/TMapDrv.h"
 #include "editor/win32/TSelWindow.h"
+#include "editor/win32/TfrmChangeDesktop.h"
 #include "editor/win32/TfrmConfigRun.h"
 #include "editor/win32/TfrmDate.h"
 #include "editor/win32/TfrmFileCommands.h"
@@ -580,6 +581,65 @@ TEST(MenuDialog, OpensWithTheEntriesAndNamesNewScriptsAfterTheirCaptions) {
     EXPECT_EQ(values.captions[2], "Mail/News");
     EXPECT_EQ(values.scripts[2], "Mailews.qvs");
     EXPECT_FALSE(values.timeoutChecked);
+}
+
+class OneBitmap : public editor::PathProbe {
+  public:
+    bool IsFile(const std::string& path) override { return path == "C:\\Pics\\Lake.BMP"; }
+    bool IsFolder(const std::string&) override { return false; }
+};
+
+// The wallpaper as the tests see it: never the real desktop's.
+class FakeWallpaper : public editor::WallpaperPort {
+  public:
+    std::vector<std::string> shown;
+    std::string SavedWallpaper() override { return "C:\\Windows\\old.bmp"; }
+    void ShowWallpaper(const std::string& path) override { shown.push_back(path); }
+};
+
+TEST(DesktopDialog, ATriedWallpaperNeverOutlastsTheDialog) {
+    for (const int button : {ids::OkButton, ids::CancelButton}) {
+        MessageLoop loop;
+        OneBitmap paths;
+        FakeWallpaper wallpaper;
+        TfrmChangeDesktop form(loop, nullptr, paths, wallpaper, std::nullopt);
+        HWND window = form.Handle();
+        EXPECT_EQ(Caption(window), "Change Desktop");
+        EXPECT_FALSE(Enabled(window, ids::Button1));
+        Type(window, ids::Edit1, "C:\\Pics\\Lake.BMP");
+        EXPECT_TRUE(Enabled(window, ids::Button1));
+        ::SendMessageA(window, WM_COMMAND, MAKEWPARAM(ids::Button1, BN_CLICKED),
+                       reinterpret_cast<LPARAM>(::GetDlgItem(window, ids::Button1)));
+        EXPECT_EQ(TextOf(window, ids::Button1), "&Return");
+        EXPECT_EQ(wallpaper.shown, (std::vector<std::string>{"C:\\Pics\\Lake.BMP"}));
+        Watchdog watchdog(window);
+        PressLater(window, button);
+        EXPECT_EQ(form.ShowModal(nullptr), button == ids::OkButton);
+        EXPECT_EQ(wallpaper.shown.back(), "C:\\Windows\\old.bmp") << button;
+        EXPECT_EQ(form.Model().BuildLine(), "DESKTOP c:\\pics\\lake.bmp");
+    }
+}
+
+TEST(DesktopDialog, OtherOptionsChooseARandomBitmap) {
+    MessageLoop loop;
+    OneBitmap paths;
+    FakeWallpaper wallpaper;
+    TfrmChangeDesktop form(loop, nullptr, paths, wallpaper, std::nullopt);
+    HWND window = form.Handle();
+    EXPECT_FALSE(Enabled(window, ids::RadioButton1));
+    EXPECT_FALSE(Enabled(window, ids::RadioButton2));
+    Click(window, ids::CheckBox1);
+    EXPECT_FALSE(Enabled(window, ids::RadioButton1)) << "no file, so no folder of it";
+    EXPECT_TRUE(Checked(window, ids::RadioButton2));
+    EXPECT_TRUE(Enabled(window, ids::RadioButton2));
+    ASSERT_TRUE(PressIn(form, ids::OkButton));
+    EXPECT_EQ(form.Model().BuildLine(), "DESKTOP {RANDOM}");
+
+    TfrmChangeDesktop edit(loop, nullptr, paths, wallpaper, "DESKTOP {RANDOM}c:\\pics\\");
+    EXPECT_TRUE(Checked(edit.Handle(), ids::CheckBox1));
+    EXPECT_TRUE(Checked(edit.Handle(), ids::RadioButton1));
+    EXPECT_EQ(TextOf(edit.Handle(), ids::Edit1), "c:\\pics\\");
+    EXPECT_TRUE(wallpaper.shown.empty());
 }
 
 TEST(CommandSeams, TheBuiltDialogsAreWiredToTheirAddAndEditPaths) {
