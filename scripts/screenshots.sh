@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Screenshots of the editor as a user sees it, inside Wine's virtual desktop at 96 and 144 DPI:
-# Tip of the Day, the main window in list, icon and text views, and the Compiler window. Writes
+# Tip of the Day, the main window in list, icon and text views, each command dialog, and the
+# Compiler window. Writes
 # build/screenshots/DPI-NAME.png. Needs the windows build and ImageMagick's import; without a
 # DISPLAY it runs itself inside scripts/with-xvfb.
 set -u
@@ -66,6 +67,32 @@ for dpi in 96 144; do
     shot tip
     drive click "Tip of the Day" TipClose
     shot list
+    # Each command dialog as its Add command opens it, then cancelled.
+    while read -r command class name; do
+        drive command $view "$command" + wait-window "class=$class" 10000 || continue
+        shot "dialog-$name"
+        if [ "$name" = copy ]; then
+            drive click "class=$class" btnMore
+            shot dialog-copy-advanced
+        fi
+        drive close "class=$class" + wait-unseen "class=$class" 10000
+    done <<'DIALOGS'
+Launch1 TfrmConfigRun run
+Copy2 TfrmFileCommands copy
+Rename1 TfrmFileCommands rename
+DeleteFile1 TfrmFileCommands delete
+ChangeDesktop1 TfrmChangeDesktop desktop
+Wait1 TfrmTimer timer
+WaitforWindow1 TwinAPI waitforwindow
+CloseProgram1 TwinAPI close
+ScriptWindowPosition1 TSelWindow locate
+NetworkConnect2 TMapDrv connect
+NetworkCapture2 TMapDrv capture
+ChangeSystemDate2 TfrmDate date
+SendkeystoProgram1 TfrmSendkeys sendkeys
+EnableDisable1 TCanorCantDo enable
+MenuButton TfrmMenuDev menu
+DIALOGS
     drive command $view IconView1
     shot icons
     drive command $view TextView1
