@@ -47,6 +47,21 @@ constexpr std::array<RowEditorEntry, 17> RowEditorTable = {{
     {"DISABLE", RowEditor::EnableDisable},
 }};
 
+// The first prefix that starts a command wins, so no entry may start with an earlier one: it
+// would never be reached.
+constexpr bool EveryPrefixReachable() {
+    for (std::size_t i = 0; i < RowEditorTable.size(); ++i)
+        for (std::size_t j = i + 1; j < RowEditorTable.size(); ++j)
+            if (RowEditorTable[j].prefix.starts_with(RowEditorTable[i].prefix))
+                return false;
+    for (const RowEditorEntry& entry : RowEditorTable)
+        for (const Toggle& toggle : Toggles)
+            if (toggle.prefix.starts_with(entry.prefix))
+                return false;
+    return true;
+}
+static_assert(EveryPrefixReachable(), "an editor's prefix is hidden behind an earlier one");
+
 } // namespace
 
 RowEditor EditorFor(std::string_view command) {

@@ -1,12 +1,49 @@
 #include "editor/win32/DialogSupport.h"
 
 #include "common/win32/Controls.h"
+#include "editor/win32/ControlIds.h"
+#include "editor/win32/HelpTopics.h"
 #include "editor/win32/Shortcut.h"
 
 #include <commdlg.h>
 #include <shlobj.h>
 
 namespace qv::win32 {
+namespace {
+
+constexpr DWORD CommandDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_DLGFRAME;
+constexpr DWORD CommandDialogExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+
+} // namespace
+
+FormSpec CommandDialogSpec(const char* className, std::string_view title, int width, int height,
+                           std::span<const ControlSpec> controls, int initialFocus) {
+    return {
+        .className = className,
+        .title = title.data(),
+        .style = CommandDialogStyle,
+        .exStyle = CommandDialogExStyle,
+        .width = width,
+        .height = height,
+        .controls = controls,
+        .defaultButton = ids::Button1,
+        .cancelButton = ids::Button2,
+        .initialFocus = initialFocus,
+        .placement = Placement::CentreOverOwner,
+    };
+}
+
+bool CommandDialog::CancelOrHelp(int id) {
+    if (id == Spec().cancelButton) {
+        Finish(false);
+        return true;
+    }
+    if (id == ids::cmdHelp) {
+        OpenHelpTopic(Handle(), helpTopic_);
+        return true;
+    }
+    return false;
+}
 
 std::optional<std::string> BrowseForFile(HWND owner, std::string_view filter,
                                          const std::string& current, DWORD flags) {

@@ -12,6 +12,7 @@
 #include <windows.h>
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -20,9 +21,24 @@
 namespace qv::win32 {
 
 // The frame of every command dialog: a fixed-size caption with a close box, centred over the
-// main window.
-inline constexpr DWORD CommandDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_DLGFRAME;
-inline constexpr DWORD CommandDialogExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+// main window, "Button1" its default and "Button2" its cancel button unless the form says
+// otherwise. `width` and `height` are the client area's, in 96-DPI pixels.
+FormSpec CommandDialogSpec(const char* className, std::string_view title, int width, int height,
+                           std::span<const ControlSpec> controls, int initialFocus);
+
+// A command dialog: it ends with true on OK, with false on its cancel button, and opens its help
+// topic on "&Help".
+class CommandDialog : public Dialog<bool> {
+  protected:
+    CommandDialog(MessageLoop& loop, const FormSpec& spec, HWND owner, std::string_view helpTopic)
+        : Dialog(loop, spec, owner, false), helpTopic_(helpTopic) {}
+
+    // The cancel button and "&Help", alike in every command dialog: true when `id` is one.
+    bool CancelOrHelp(int id);
+
+  private:
+    std::string helpTopic_;
+};
 
 // The "Open" dialog for one file. `filter` is written "Name|patterns|Name|patterns"; `flags`
 // are added to hiding the read-only box. Nothing when the user cancels.

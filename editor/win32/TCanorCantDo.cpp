@@ -2,7 +2,6 @@
 
 #include "editor/win32/ControlIds.h"
 #include "editor/win32/DialogSupport.h"
-#include "editor/win32/HelpTopics.h"
 
 namespace qv::win32 {
 namespace {
@@ -22,25 +21,14 @@ constexpr ControlSpec CanorCantDoControls[] = {
 };
 
 FormSpec CanorCantDoSpec() {
-    return {
-        .className = ids::CanorCantDoClass,
-        .title = editor::EnableDisableCaption.data(),
-        .style = CommandDialogStyle,
-        .exStyle = CommandDialogExStyle,
-        .width = 340,
-        .height = 173,
-        .controls = CanorCantDoControls,
-        .defaultButton = ids::Button1,
-        .cancelButton = ids::Button2,
-        .initialFocus = ids::Enable,
-        .placement = Placement::CentreOverOwner,
-    };
+    return CommandDialogSpec(ids::CanorCantDoClass, editor::EnableDisableCaption, 340, 173,
+                             CanorCantDoControls, ids::Enable);
 }
 
 } // namespace
 
 TCanorCantDo::TCanorCantDo(MessageLoop& loop, HWND owner, std::optional<std::string_view> command)
-    : Dialog(loop, CanorCantDoSpec(), owner, false) {
+    : CommandDialog(loop, CanorCantDoSpec(), owner, editor::EnableDisableHelpTopic) {
     if (!IsAlive()) {
         return;
     }
@@ -67,6 +55,9 @@ void TCanorCantDo::Push() {
 }
 
 void TCanorCantDo::OnCommand(int id, int code) {
+    if (CancelOrHelp(id)) {
+        return;
+    }
     if (code != BN_CLICKED) {
         return;
     }
@@ -84,12 +75,6 @@ void TCanorCantDo::OnCommand(int id, int code) {
         if (model_.OkEnabled()) {
             Finish(true);
         }
-        break;
-    case ids::Button2:
-        Finish(false);
-        break;
-    case ids::cmdHelp:
-        OpenHelpTopic(Handle(), std::string(editor::EnableDisableHelpTopic));
         break;
     default:
         break;

@@ -3,13 +3,14 @@
 #include "common/win32/Form.h"
 #include "editor/core/EnableDisableModel.h"
 #include "editor/win32/CommandSeams.h"
+#include "editor/win32/DialogSupport.h"
 
 #include <optional>
 #include <string_view>
 
 namespace qv::win32 {
 
-class TCanorCantDo : public Dialog<bool> {
+class TCanorCantDo : public CommandDialog {
   public:
     TCanorCantDo(MessageLoop& loop, HWND owner, std::optional<std::string_view> command);
 

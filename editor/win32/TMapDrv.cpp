@@ -4,7 +4,6 @@
 #include "editor/win32/ControlIds.h"
 #include "editor/win32/DialogSupport.h"
 #include "editor/win32/EditorServices.h"
-#include "editor/win32/HelpTopics.h"
 
 #include <winnetwk.h>
 
@@ -24,20 +23,10 @@ constexpr ControlSpec MapDrvControls[] = {
 };
 
 FormSpec MapDrvSpec(MapDriveMode mode) {
-    return {
-        .className = ids::MapDrvClass,
-        .title = mode == MapDriveMode::Capture ? editor::CapturePortCaption.data()
-                                               : editor::MapDriveCaption.data(),
-        .style = CommandDialogStyle,
-        .exStyle = CommandDialogExStyle,
-        .width = 312,
-        .height = 115,
-        .controls = MapDrvControls,
-        .defaultButton = ids::Button1,
-        .cancelButton = ids::Button2,
-        .initialFocus = ids::DriveLet,
-        .placement = Placement::CentreOverOwner,
-    };
+    return CommandDialogSpec(ids::MapDrvClass,
+                             mode == MapDriveMode::Capture ? editor::CapturePortCaption
+                                                           : editor::MapDriveCaption,
+                             312, 115, MapDrvControls, ids::DriveLet);
 }
 
 constexpr const char* HistoryKey = "Path History";
@@ -99,7 +88,8 @@ void RegistryPathHistory::SavePathHistory(const std::vector<std::string>& paths)
 
 TMapDrv::TMapDrv(MessageLoop& loop, HWND owner, MapDriveMode mode, editor::DrivePort& drives,
                  editor::PathHistoryStore& history, std::optional<std::string_view> command)
-    : Dialog(loop, MapDrvSpec(mode), owner, false), model_(mode, drives, history) {
+    : CommandDialog(loop, MapDrvSpec(mode), owner, editor::MapDriveHelpTopic),
+      model_(mode, drives, history) {
     if (!IsAlive()) {
         return;
     }
@@ -137,6 +127,9 @@ void TMapDrv::OnCommand(int id, int code) {
     if (pushing_) {
         return;
     }
+    if (CancelOrHelp(id)) {
+        return;
+    }
     switch (id) {
     case ids::DriveLet:
     case ids::PathLoc:
@@ -150,12 +143,6 @@ void TMapDrv::OnCommand(int id, int code) {
         if (model_.OkEnabled()) {
             Finish(true);
         }
-        break;
-    case ids::Button2:
-        Finish(false);
-        break;
-    case ids::cmdHelp:
-        OpenHelpTopic(Handle(), std::string(editor::MapDriveHelpTopic));
         break;
     default:
         break;

@@ -4,6 +4,7 @@
 #include "common/win32/Form.h"
 #include "editor/core/MapDriveModel.h"
 #include "editor/win32/CommandSeams.h"
+#include "editor/win32/DialogSupport.h"
 
 #include <optional>
 #include <string_view>
@@ -23,7 +24,7 @@ class RegistryPathHistory : public editor::PathHistoryStore {
     void SavePathHistory(const std::vector<std::string>& paths) override;
 };
 
-class TMapDrv : public Dialog<bool> {
+class TMapDrv : public CommandDialog {
   public:
     TMapDrv(MessageLoop& loop, HWND owner, editor::MapDriveMode mode, editor::DrivePort& drives,
             editor::PathHistoryStore& history, std::optional<std::string_view> command);

@@ -2,7 +2,6 @@
 
 #include "editor/win32/ControlIds.h"
 #include "editor/win32/DialogSupport.h"
-#include "editor/win32/HelpTopics.h"
 
 #include <array>
 
@@ -34,19 +33,8 @@ constexpr ControlSpec SelWindowControls[] = {
 };
 
 FormSpec SelWindowSpec() {
-    return {
-        .className = ids::SelWindowClass,
-        .title = editor::LocateCaption.data(),
-        .style = CommandDialogStyle,
-        .exStyle = CommandDialogExStyle,
-        .width = 302,
-        .height = 181,
-        .controls = SelWindowControls,
-        .defaultButton = ids::Button1,
-        .cancelButton = ids::Button2,
-        .initialFocus = ids::RadioButton1,
-        .placement = Placement::CentreOverOwner,
-    };
+    return CommandDialogSpec(ids::SelWindowClass, editor::LocateCaption, 302, 181,
+                             SelWindowControls, ids::RadioButton1);
 }
 
 // Each button: its handler, and whether the model's choice has it checked.
@@ -81,7 +69,7 @@ constexpr std::array<LocateButton, 9> LocateButtons = {{
 } // namespace
 
 TSelWindow::TSelWindow(MessageLoop& loop, HWND owner, std::optional<std::string_view> command)
-    : Dialog(loop, SelWindowSpec(), owner, false) {
+    : CommandDialog(loop, SelWindowSpec(), owner, editor::LocateHelpTopic) {
     if (!IsAlive()) {
         return;
     }
@@ -99,6 +87,9 @@ void TSelWindow::Push() {
 }
 
 void TSelWindow::OnCommand(int id, int code) {
+    if (CancelOrHelp(id)) {
+        return;
+    }
     if (code != BN_CLICKED) {
         return;
     }
@@ -114,12 +105,6 @@ void TSelWindow::OnCommand(int id, int code) {
         if (model_.OkEnabled()) {
             Finish(true);
         }
-        break;
-    case ids::Button2:
-        Finish(false);
-        break;
-    case ids::cmdHelp:
-        OpenHelpTopic(Handle(), std::string(editor::LocateHelpTopic));
         break;
     default:
         break;

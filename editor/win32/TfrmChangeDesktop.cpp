@@ -2,7 +2,6 @@
 
 #include "editor/win32/ControlIds.h"
 #include "editor/win32/DialogSupport.h"
-#include "editor/win32/HelpTopics.h"
 
 #include <algorithm>
 
@@ -27,19 +26,11 @@ constexpr ControlSpec ChangeDesktopControls[] = {
 };
 
 FormSpec ChangeDesktopSpec() {
-    return {
-        .className = ids::ChangeDesktopClass,
-        .title = editor::DesktopCaption.data(),
-        .style = CommandDialogStyle,
-        .exStyle = CommandDialogExStyle,
-        .width = 360,
-        .height = 319,
-        .controls = ChangeDesktopControls,
-        .defaultButton = ids::OkButton,
-        .cancelButton = ids::CancelButton,
-        .initialFocus = ids::Edit1,
-        .placement = Placement::CentreOverOwner,
-    };
+    FormSpec spec = CommandDialogSpec(ids::ChangeDesktopClass, editor::DesktopCaption, 360, 319,
+                                      ChangeDesktopControls, ids::Edit1);
+    spec.defaultButton = ids::OkButton;
+    spec.cancelButton = ids::CancelButton;
+    return spec;
 }
 
 } // namespace
@@ -59,7 +50,8 @@ void Win32Wallpaper::ShowWallpaper(const std::string& path) {
 TfrmChangeDesktop::TfrmChangeDesktop(MessageLoop& loop, HWND owner, editor::PathProbe& paths,
                                      editor::WallpaperPort& wallpaper,
                                      std::optional<std::string_view> command)
-    : Dialog(loop, ChangeDesktopSpec(), owner, false), model_(paths, wallpaper) {
+    : CommandDialog(loop, ChangeDesktopSpec(), owner, editor::DesktopHelpTopic),
+      model_(paths, wallpaper) {
     if (!IsAlive()) {
         return;
     }
@@ -125,6 +117,12 @@ void TfrmChangeDesktop::OnCommand(int id, int code) {
     if (pushing_) {
         return;
     }
+    if (id == ids::CancelButton) {
+        model_.FormClose();
+    }
+    if (CancelOrHelp(id)) {
+        return;
+    }
     if (id == ids::Edit1) {
         if (code == EN_CHANGE) {
             Pull();
@@ -168,13 +166,6 @@ void TfrmChangeDesktop::OnCommand(int id, int code) {
             model_.FormClose();
             Finish(true);
         }
-        break;
-    case ids::CancelButton:
-        model_.FormClose();
-        Finish(false);
-        break;
-    case ids::cmdHelp:
-        OpenHelpTopic(Handle(), std::string(editor::DesktopHelpTopic));
         break;
     default:
         break;

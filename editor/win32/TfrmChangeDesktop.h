@@ -5,6 +5,7 @@
 #include "common/win32/Owners.h"
 #include "editor/core/DesktopModel.h"
 #include "editor/win32/CommandSeams.h"
+#include "editor/win32/DialogSupport.h"
 
 #include <optional>
 #include <string>
@@ -19,7 +20,7 @@ class Win32Wallpaper : public editor::WallpaperPort {
     void ShowWallpaper(const std::string& path) override;
 };
 
-class TfrmChangeDesktop : public Dialog<bool> {
+class TfrmChangeDesktop : public CommandDialog {
   public:
     TfrmChangeDesktop(MessageLoop& loop, HWND owner, editor::PathProbe& paths,
                       editor::WallpaperPort& wallpaper, std::optional<std::string_view> command);

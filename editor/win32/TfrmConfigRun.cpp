@@ -3,7 +3,6 @@
 #include "editor/core/ScriptDocument.h"
 #include "editor/win32/ControlIds.h"
 #include "editor/win32/DialogSupport.h"
-#include "editor/win32/HelpTopics.h"
 
 #include <commdlg.h>
 
@@ -68,26 +67,15 @@ constexpr ControlSpec ConfigRunControls[] = {
 };
 
 FormSpec ConfigRunSpec() {
-    return {
-        .className = ids::ConfigRunClass,
-        .title = editor::RunProgramCaption.data(),
-        .style = CommandDialogStyle,
-        .exStyle = CommandDialogExStyle,
-        .width = 414,
-        .height = 306,
-        .controls = ConfigRunControls,
-        .defaultButton = ids::Button1,
-        .cancelButton = ids::Button2,
-        .initialFocus = ids::Edit1,
-        .placement = Placement::CentreOverOwner,
-    };
+    return CommandDialogSpec(ids::ConfigRunClass, editor::RunProgramCaption, 414, 306,
+                             ConfigRunControls, ids::Edit1);
 }
 
 } // namespace
 
 TfrmConfigRun::TfrmConfigRun(MessageLoop& loop, HWND owner, editor::LinkReader& links,
                              std::optional<std::string_view> command)
-    : Dialog(loop, ConfigRunSpec(), owner, false), model_(links) {
+    : CommandDialog(loop, ConfigRunSpec(), owner, editor::RunProgramHelpTopic), model_(links) {
     if (!IsAlive()) {
         return;
     }
@@ -155,6 +143,9 @@ void TfrmConfigRun::OnCommand(int id, int code) {
     if (pushing_) {
         return;
     }
+    if (CancelOrHelp(id)) {
+        return;
+    }
     const bool click = code == BN_CLICKED;
     switch (id) {
     case ids::Edit1:
@@ -210,12 +201,6 @@ void TfrmConfigRun::OnCommand(int id, int code) {
         if (click) {
             Button1Click();
         }
-        return;
-    case ids::Button2:
-        Finish(false);
-        return;
-    case ids::cmdHelp:
-        OpenHelpTopic(Handle(), std::string(editor::RunProgramHelpTopic));
         return;
     default:
         return;

@@ -4,6 +4,7 @@
 #include "common/win32/Form.h"
 #include "editor/core/RunProgramModel.h"
 #include "editor/win32/CommandSeams.h"
+#include "editor/win32/DialogSupport.h"
 
 #include <optional>
 #include <string>
@@ -11,7 +12,7 @@
 
 namespace qv::win32 {
 
-class TfrmConfigRun : public Dialog<bool> {
+class TfrmConfigRun : public CommandDialog {
   public:
     // Created hidden over `owner`; filled from `command` when a row is edited.
     TfrmConfigRun(MessageLoop& loop, HWND owner, editor::LinkReader& links,

@@ -2,7 +2,6 @@
 
 #include "editor/win32/ControlIds.h"
 #include "editor/win32/DialogSupport.h"
-#include "editor/win32/HelpTopics.h"
 
 namespace qv::win32 {
 namespace {
@@ -21,19 +20,8 @@ constexpr ControlSpec DateControls[] = {
 };
 
 FormSpec DateSpec() {
-    return {
-        .className = ids::DateClass,
-        .title = editor::DateCaption.data(),
-        .style = CommandDialogStyle,
-        .exStyle = CommandDialogExStyle,
-        .width = 260,
-        .height = 271,
-        .controls = DateControls,
-        .defaultButton = ids::Button1,
-        .cancelButton = ids::Button2,
-        .initialFocus = ids::Calendar1,
-        .placement = Placement::CentreOverOwner,
-    };
+    return CommandDialogSpec(ids::DateClass, editor::DateCaption, 260, 271, DateControls,
+                             ids::Calendar1);
 }
 
 std::string LocaleText(LCTYPE what) {
@@ -63,7 +51,7 @@ std::string Win32Dates::LongMonthName(int month) {
 
 TfrmDate::TfrmDate(MessageLoop& loop, HWND owner, editor::DatePort& dates,
                    std::optional<std::string_view> command)
-    : Dialog(loop, DateSpec(), owner, false), model_(dates) {
+    : CommandDialog(loop, DateSpec(), owner, editor::DateHelpTopic), model_(dates) {
     if (!IsAlive()) {
         return;
     }
@@ -92,6 +80,9 @@ void TfrmDate::OnActivated() {
 }
 
 void TfrmDate::OnCommand(int id, int code) {
+    if (CancelOrHelp(id)) {
+        return;
+    }
     if (pushing_ || code != BN_CLICKED) {
         return;
     }
@@ -117,12 +108,6 @@ void TfrmDate::OnCommand(int id, int code) {
         break;
     case ids::Button1:
         Finish(true);
-        break;
-    case ids::Button2:
-        Finish(false);
-        break;
-    case ids::cmdHelp:
-        OpenHelpTopic(Handle(), std::string(editor::DateHelpTopic));
         break;
     default:
         break;

@@ -3,6 +3,7 @@
 #include "common/win32/Form.h"
 #include "editor/core/DateModel.h"
 #include "editor/win32/CommandSeams.h"
+#include "editor/win32/DialogSupport.h"
 
 #include <optional>
 #include <string>
@@ -18,7 +19,7 @@ class Win32Dates : public editor::DatePort {
     std::string LongMonthName(int month) override;
 };
 
-class TfrmDate : public Dialog<bool> {
+class TfrmDate : public CommandDialog {
   public:
     TfrmDate(MessageLoop& loop, HWND owner, editor::DatePort& dates,
              std::optional<std::string_view> command);

@@ -3,7 +3,6 @@
 #include "editor/core/ScriptDocument.h"
 #include "editor/win32/ControlIds.h"
 #include "editor/win32/DialogSupport.h"
-#include "editor/win32/HelpTopics.h"
 
 #include <array>
 
@@ -69,20 +68,11 @@ constexpr std::array<OverwriteButton, 3> OverwriteButtons = {{
 }};
 
 FormSpec FileCommandsSpec(FileCommandMode mode) {
-    return {
-        .className = ids::FileCommandsClass,
-        .title = editor::FileCommandCaption(mode).data(),
-        .style = CommandDialogStyle,
-        .exStyle = CommandDialogExStyle,
-        .width = OuterWidth,
-        .height = editor::LessHeight,
-        .controls = FileCommandControls,
-        .defaultButton = ids::Button1,
-        .cancelButton = ids::Button2,
-        .initialFocus = ids::Edit1,
-        .placement = Placement::CentreOverOwner,
-        .outerSize = true,
-    };
+    FormSpec spec =
+        CommandDialogSpec(ids::FileCommandsClass, editor::FileCommandCaption(mode), OuterWidth,
+                          editor::LessHeight, FileCommandControls, ids::Edit1);
+    spec.outerSize = true;
+    return spec;
 }
 
 } // namespace
@@ -90,7 +80,8 @@ FormSpec FileCommandsSpec(FileCommandMode mode) {
 TfrmFileCommands::TfrmFileCommands(MessageLoop& loop, HWND owner, FileCommandMode mode,
                                    editor::PathProbe& paths,
                                    std::optional<std::string_view> command)
-    : Dialog(loop, FileCommandsSpec(mode), owner, false), model_(mode, paths) {
+    : CommandDialog(loop, FileCommandsSpec(mode), owner, editor::FileCommandHelpTopic(mode)),
+      model_(mode, paths) {
     if (!IsAlive()) {
         return;
     }
@@ -181,6 +172,9 @@ void TfrmFileCommands::OnCommand(int id, int code) {
     if (pushing_) {
         return;
     }
+    if (CancelOrHelp(id)) {
+        return;
+    }
     const bool click = code == BN_CLICKED;
     const auto handle = [this](auto&& handler) {
         Pull();
@@ -257,12 +251,6 @@ void TfrmFileCommands::OnCommand(int id, int code) {
         if (model_.Button1Enabled) {
             Finish(true);
         }
-        break;
-    case ids::Button2:
-        Finish(false);
-        break;
-    case ids::cmdHelp:
-        OpenHelpTopic(Handle(), std::string(editor::FileCommandHelpTopic(model_.Mode())));
         break;
     default:
         break;

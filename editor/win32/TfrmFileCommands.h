@@ -5,6 +5,7 @@
 #include "common/win32/Form.h"
 #include "editor/core/FileCommandModel.h"
 #include "editor/win32/CommandSeams.h"
+#include "editor/win32/DialogSupport.h"
 
 #include <optional>
 #include <string>
@@ -12,7 +13,7 @@
 
 namespace qv::win32 {
 
-class TfrmFileCommands : public Dialog<bool> {
+class TfrmFileCommands : public CommandDialog {
   public:
     // Created hidden over `owner` in `mode`; filled from `command` when a row is edited.
     TfrmFileCommands(MessageLoop& loop, HWND owner, editor::FileCommandMode mode,

@@ -2,7 +2,6 @@
 
 #include "editor/win32/ControlIds.h"
 #include "editor/win32/DialogSupport.h"
-#include "editor/win32/HelpTopics.h"
 
 #include <array>
 #include <cstdlib>
@@ -43,8 +42,11 @@ constexpr std::array<ControlSpec, 4> ItemRow(int item) {
     }};
 }
 
-constexpr std::array<ControlSpec, 4 + 4 * MenuDialogItems + 5> MenuDevControls = [] {
-    std::array<ControlSpec, 4 + 4 * MenuDialogItems + 5> controls{};
+// The group, nine rows of four, the time-out's three controls and the three buttons.
+constexpr std::size_t MenuDevControlCount = 1 + 4 * MenuDialogItems + 6;
+
+constexpr std::array<ControlSpec, MenuDevControlCount> MenuDevControls = [] {
+    std::array<ControlSpec, MenuDevControlCount> controls{};
     std::size_t next = 0;
     controls[next++] = {ids::GroupBox1, ControlKind::GroupBox, 12, 8, 416, 250, "Main Menu"};
     for (int item = 0; item < MenuDialogItems; ++item) {
@@ -60,28 +62,19 @@ constexpr std::array<ControlSpec, 4 + 4 * MenuDialogItems + 5> MenuDevControls =
         false,          WS_EX_CLIENTEDGE};
     controls[next++] = {ids::SpinEdit1Arrows, ControlKind::UpDown, 216, 268, 18, 22, nullptr,
                         WS_DISABLED};
-    controls[next++] = {ids::Label2, ControlKind::Label, 240, 271, 60, 16, "seconds"};
     controls[next++] = {ids::Button1, ControlKind::DefaultButton, 191, 302, 75, 25, "&Ok",
                         WS_GROUP};
     controls[next++] = {ids::Button2, ControlKind::Button, 272, 302, 75, 25, "Cance&l"};
     controls[next++] = {ids::cmdHelp, ControlKind::Button, 353, 302, 75, 25, "&Help"};
+    if (next != controls.size()) {
+        throw "the table's size must match its controls";
+    }
     return controls;
 }();
 
 FormSpec MenuDevSpec() {
-    return {
-        .className = ids::MenuDevClass,
-        .title = editor::MenuLayoutCaption.data(),
-        .style = CommandDialogStyle,
-        .exStyle = CommandDialogExStyle,
-        .width = 440,
-        .height = 337,
-        .controls = MenuDevControls,
-        .defaultButton = ids::Button1,
-        .cancelButton = ids::Button2,
-        .initialFocus = ids::Edit0,
-        .placement = Placement::CentreOverOwner,
-    };
+    return CommandDialogSpec(ids::MenuDevClass, editor::MenuLayoutCaption, 440, 337,
+                             MenuDevControls, ids::Edit0);
 }
 
 int ItemOf(const std::array<int, MenuDialogItems>& row, int id) {
@@ -96,7 +89,7 @@ int ItemOf(const std::array<int, MenuDialogItems>& row, int id) {
 } // namespace
 
 TfrmMenuDev::TfrmMenuDev(MessageLoop& loop, HWND owner, const editor::MenuDialogValues& opening)
-    : Dialog(loop, MenuDevSpec(), owner, false), model_(opening) {
+    : CommandDialog(loop, MenuDevSpec(), owner, editor::MenuLayoutHelpTopic), model_(opening) {
     if (!IsAlive()) {
         return;
     }
@@ -131,6 +124,9 @@ void TfrmMenuDev::Push() {
 
 void TfrmMenuDev::OnCommand(int id, int code) {
     if (pushing_) {
+        return;
+    }
+    if (CancelOrHelp(id)) {
         return;
     }
     if (const int item = ItemOf(CaptionIds, id); item >= 0) {
@@ -173,12 +169,6 @@ void TfrmMenuDev::OnCommand(int id, int code) {
         break;
     case ids::Button1:
         Button1Click();
-        break;
-    case ids::Button2:
-        Finish(false);
-        break;
-    case ids::cmdHelp:
-        OpenHelpTopic(Handle(), std::string(editor::MenuLayoutHelpTopic));
         break;
     default:
         break;

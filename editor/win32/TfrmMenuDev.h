@@ -4,10 +4,11 @@
 #include "common/win32/Form.h"
 #include "editor/core/MenuLayoutModel.h"
 #include "editor/win32/CommandSeams.h"
+#include "editor/win32/DialogSupport.h"
 
 namespace qv::win32 {
 
-class TfrmMenuDev : public Dialog<bool> {
+class TfrmMenuDev : public CommandDialog {
   public:
     TfrmMenuDev(MessageLoop& loop, HWND owner, const editor::MenuDialogValues& opening);
 

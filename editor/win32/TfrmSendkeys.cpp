@@ -2,7 +2,6 @@
 
 #include "editor/win32/ControlIds.h"
 #include "editor/win32/DialogSupport.h"
-#include "editor/win32/HelpTopics.h"
 
 namespace qv::win32 {
 namespace {
@@ -21,19 +20,8 @@ constexpr ControlSpec SendkeysControls[] = {
 };
 
 FormSpec SendkeysSpec() {
-    return {
-        .className = ids::SendkeysClass,
-        .title = editor::SendKeysCaption.data(),
-        .style = CommandDialogStyle,
-        .exStyle = CommandDialogExStyle,
-        .width = 342,
-        .height = 219,
-        .controls = SendkeysControls,
-        .defaultButton = ids::Button1,
-        .cancelButton = ids::Button2,
-        .initialFocus = ids::Listbox1,
-        .placement = Placement::CentreOverOwner,
-    };
+    return CommandDialogSpec(ids::SendkeysClass, editor::SendKeysCaption, 342, 219,
+                             SendkeysControls, ids::Listbox1);
 }
 
 // The keys' lines as the box shows them: CR LF between lines.
@@ -52,7 +40,7 @@ std::string BoxLines(const std::string& text) {
 
 TfrmSendkeys::TfrmSendkeys(MessageLoop& loop, HWND owner, editor::WindowLister& windows,
                            std::optional<std::string_view> command)
-    : Dialog(loop, SendkeysSpec(), owner, false), model_(windows) {
+    : CommandDialog(loop, SendkeysSpec(), owner, editor::SendKeysHelpTopic), model_(windows) {
     if (!IsAlive()) {
         return;
     }
@@ -105,6 +93,9 @@ void TfrmSendkeys::Button1Click() {
 }
 
 void TfrmSendkeys::OnCommand(int id, int code) {
+    if (CancelOrHelp(id)) {
+        return;
+    }
     if (code != BN_CLICKED) {
         return;
     }
@@ -115,12 +106,6 @@ void TfrmSendkeys::OnCommand(int id, int code) {
         break;
     case ids::Button1:
         Button1Click();
-        break;
-    case ids::Button2:
-        Finish(false);
-        break;
-    case ids::cmdHelp:
-        OpenHelpTopic(Handle(), std::string(editor::SendKeysHelpTopic));
         break;
     default:
         break;

@@ -3,13 +3,14 @@
 #include "common/win32/Form.h"
 #include "editor/core/SendKeysModel.h"
 #include "editor/win32/CommandSeams.h"
+#include "editor/win32/DialogSupport.h"
 
 #include <optional>
 #include <string_view>
 
 namespace qv::win32 {
 
-class TfrmSendkeys : public Dialog<bool> {
+class TfrmSendkeys : public CommandDialog {
   public:
     TfrmSendkeys(MessageLoop& loop, HWND owner, editor::WindowLister& windows,
                  std::optional<std::string_view> command);

@@ -3,7 +3,6 @@
 #include "editor/core/WindowTitleModel.h"
 #include "editor/win32/ControlIds.h"
 #include "editor/win32/DialogSupport.h"
-#include "editor/win32/HelpTopics.h"
 #include "editor/win32/TwinAPI.h"
 
 #include <cstdlib>
@@ -23,25 +22,14 @@ constexpr ControlSpec TimerControls[] = {
 };
 
 FormSpec TimerSpec() {
-    return {
-        .className = ids::TimerClass,
-        .title = editor::TimerCaption.data(),
-        .style = CommandDialogStyle,
-        .exStyle = CommandDialogExStyle,
-        .width = 261,
-        .height = 105,
-        .controls = TimerControls,
-        .defaultButton = ids::Button1,
-        .cancelButton = ids::Button2,
-        .initialFocus = ids::SpinEdit1,
-        .placement = Placement::CentreOverOwner,
-    };
+    return CommandDialogSpec(ids::TimerClass, editor::TimerCaption, 261, 105, TimerControls,
+                             ids::SpinEdit1);
 }
 
 } // namespace
 
 TfrmTimer::TfrmTimer(MessageLoop& loop, HWND owner, std::optional<std::string_view> command)
-    : Dialog(loop, TimerSpec(), owner, false) {
+    : CommandDialog(loop, TimerSpec(), owner, editor::TimerHelpTopic) {
     if (!IsAlive()) {
         return;
     }
@@ -69,6 +57,9 @@ void TfrmTimer::Push() {
 }
 
 void TfrmTimer::OnCommand(int id, int code) {
+    if (CancelOrHelp(id)) {
+        return;
+    }
     switch (id) {
     case ids::SpinEdit1:
         if (code == EN_KILLFOCUS) {
@@ -80,12 +71,6 @@ void TfrmTimer::OnCommand(int id, int code) {
         Pull();
         Push();
         Finish(true);
-        break;
-    case ids::Button2:
-        Finish(false);
-        break;
-    case ids::cmdHelp:
-        OpenHelpTopic(Handle(), std::string(editor::TimerHelpTopic));
         break;
     default:
         break;

@@ -3,13 +3,14 @@
 #include "common/win32/Form.h"
 #include "editor/core/TimerModel.h"
 #include "editor/win32/CommandSeams.h"
+#include "editor/win32/DialogSupport.h"
 
 #include <optional>
 #include <string_view>
 
 namespace qv::win32 {
 
-class TfrmTimer : public Dialog<bool> {
+class TfrmTimer : public CommandDialog {
   public:
     TfrmTimer(MessageLoop& loop, HWND owner, std::optional<std::string_view> command);
 

@@ -2,7 +2,6 @@
 
 #include "editor/win32/ControlIds.h"
 #include "editor/win32/DialogSupport.h"
-#include "editor/win32/HelpTopics.h"
 
 namespace qv::win32 {
 namespace {
@@ -22,26 +21,16 @@ constexpr ControlSpec WinApiControls[] = {
 };
 
 FormSpec WinApiSpec(WindowCommand command) {
-    return {
-        .className = ids::WinApiClass,
-        .title = editor::WindowCommandCaption(command).data(),
-        .style = CommandDialogStyle,
-        .exStyle = CommandDialogExStyle,
-        .width = 342,
-        .height = 297,
-        .controls = WinApiControls,
-        .defaultButton = ids::Button1,
-        .cancelButton = ids::Button2,
-        .initialFocus = ids::Edit1,
-        .placement = Placement::CentreOverOwner,
-    };
+    return CommandDialogSpec(ids::WinApiClass, editor::WindowCommandCaption(command), 342, 297,
+                             WinApiControls, ids::Edit1);
 }
 
 } // namespace
 
 TwinAPI::TwinAPI(MessageLoop& loop, HWND owner, WindowCommand command,
                  editor::WindowLister& windows, std::optional<std::string_view> command_line)
-    : Dialog(loop, WinApiSpec(command), owner, false), model_(command, windows) {
+    : CommandDialog(loop, WinApiSpec(command), owner, editor::WindowCommandHelpTopic(command)),
+      model_(command, windows) {
     if (!IsAlive()) {
         return;
     }
@@ -71,6 +60,9 @@ void TwinAPI::OnCommand(int id, int code) {
     if (pushing_) {
         return;
     }
+    if (CancelOrHelp(id)) {
+        return;
+    }
     switch (id) {
     case ids::Edit1:
         if (code == EN_CHANGE) {
@@ -92,12 +84,6 @@ void TwinAPI::OnCommand(int id, int code) {
         if (model_.OkEnabled()) {
             Finish(true);
         }
-        break;
-    case ids::Button2:
-        Finish(false);
-        break;
-    case ids::cmdHelp:
-        OpenHelpTopic(Handle(), std::string(editor::WindowCommandHelpTopic(model_.Command())));
         break;
     default:
         break;

@@ -4,13 +4,14 @@
 #include "common/win32/Form.h"
 #include "editor/core/WindowTitleModel.h"
 #include "editor/win32/CommandSeams.h"
+#include "editor/win32/DialogSupport.h"
 
 #include <optional>
 #include <string_view>
 
 namespace qv::win32 {
 
-class TwinAPI : public Dialog<bool> {
+class TwinAPI : public CommandDialog {
   public:
     TwinAPI(MessageLoop& loop, HWND owner, editor::WindowCommand command,
             editor::WindowLister& windows, std::optional<std::string_view> command_line);
