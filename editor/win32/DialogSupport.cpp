@@ -45,6 +45,11 @@ bool CommandDialog::CancelOrHelp(int id) {
     return false;
 }
 
+void CommandDialog::ShowRefusal(const std::string& message) {
+    ::MessageBoxA(Handle(), message.c_str(), std::string(editor::DialogErrorCaption).c_str(),
+                  MB_OK | MB_ICONERROR);
+}
+
 std::optional<std::string> BrowseForFile(HWND owner, std::string_view filter,
                                          const std::string& current, DWORD flags) {
     // The common dialog wants the filter's parts ended by nulls, the whole by two.

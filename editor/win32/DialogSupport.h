@@ -35,6 +35,8 @@ class CommandDialog : public Dialog<bool> {
 
     // The cancel button and "&Help", alike in every command dialog: true when `id` is one.
     bool CancelOrHelp(int id);
+    // Why OK is refused, in an error box captioned "Quorvel"; the dialog stays open.
+    void ShowRefusal(const std::string& message);
 
   private:
     std::string helpTopic_;

@@ -212,8 +212,7 @@ void TfrmConfigRun::Button1Click() {
     const std::optional<std::string_view> refusal = model_.Button1Click();
     Push();
     if (refusal) {
-        ::MessageBoxA(Handle(), std::string(*refusal).c_str(),
-                      std::string(editor::DialogErrorCaption).c_str(), MB_OK | MB_ICONERROR);
+        ShowRefusal(std::string(*refusal));
         return;
     }
     Finish(true);

@@ -179,8 +179,7 @@ void TfrmMenuDev::Button1Click() {
     Pull();
     Push();
     if (const std::optional<std::string> refusal = model_.Validate()) {
-        ::MessageBoxA(Handle(), refusal->c_str(), std::string(editor::DialogErrorCaption).c_str(),
-                      MB_OK | MB_ICONERROR);
+        ShowRefusal(*refusal);
         return;
     }
     Finish(true);

@@ -85,8 +85,7 @@ void TfrmSendkeys::Button1Click() {
     const std::optional<std::string> refusal = model_.Button1Click();
     Control(ids::Edit1).SetText(model_.Edit1);
     if (refusal) {
-        ::MessageBoxA(Handle(), refusal->c_str(), std::string(editor::DialogErrorCaption).c_str(),
-                      MB_OK | MB_ICONERROR);
+        ShowRefusal(*refusal);
         return;
     }
     Finish(true);

@@ -5,13 +5,8 @@
 # shellcheck source=tests/e2e/lib.sh
 source "$(dirname "$0")/lib.sh"
 e2e_require qvrun helper
-[ -f "${QV_QVDEV:-}" ] || {
-    echo "SKIP $e2e_group: not built: qvdev.exe" >&2
-    exit $e2e_skip
-}
+e2e_install_qvdev
 e2e_install_qvrun
-cp "$QV_QVDEV" "$(dirname "$QV_QVDEV")/Tips.tod" "$(e2e_case_dir bin)/"
-qvdev="$(e2e_win_dir bin)\\qvdev.exe"
 view="class=TfrmView"
 run_dialog="class=TfrmConfigRun"
 file_dialog="class=TfrmFileCommands"

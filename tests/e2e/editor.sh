@@ -6,14 +6,8 @@
 # shellcheck source=tests/e2e/lib.sh
 source "$(dirname "$0")/lib.sh"
 e2e_require qvrun
-[ -f "${QV_QVDEV:-}" ] || {
-    echo "SKIP $e2e_group: not built: qvdev.exe" >&2
-    exit $e2e_skip
-}
+e2e_install_qvdev
 e2e_install_qvrun
-# The program with its tips file, as the build lays them out.
-cp "$QV_QVDEV" "$(dirname "$QV_QVDEV")/Tips.tod" "$(e2e_case_dir bin)/"
-qvdev="$(e2e_win_dir bin)\\qvdev.exe"
 view="class=TfrmView"
 prompt="Quorvel Developer"
 settings='HKCU\Software\Trevanta\Quorvel Developer'

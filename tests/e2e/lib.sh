@@ -139,6 +139,17 @@ e2e_run_to_log() {
         wait-exit 30000
 }
 
+# Copies qvdev.exe with its tips file, as the build lays them out, into the group's program
+# folder; sets $qvdev to its Windows path. The group skips itself when qvdev.exe is not built.
+e2e_install_qvdev() {
+    [ -f "${QV_QVDEV:-}" ] || {
+        echo "SKIP $e2e_group: not built: qvdev.exe" >&2
+        exit $e2e_skip
+    }
+    cp "$QV_QVDEV" "$(dirname "$QV_QVDEV")/Tips.tod" "$(e2e_case_dir bin)/"
+    qvdev="$(e2e_win_dir bin)\\qvdev.exe"
+}
+
 # Copies qvrun.exe into the group's folder in the prefix (its program folder); sets $qvrun to its
 # Windows path.
 e2e_install_qvrun() {

@@ -11,6 +11,7 @@ namespace {
 
 using testing::PumpUntil;
 using testing::ScratchFolder;
+using testing::Watchdog;
 using testing::WriteText;
 
 std::string ItemText(HWND window, int id) {
@@ -27,23 +28,6 @@ void Press(HWND window, int id) {
     ::PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                    reinterpret_cast<LPARAM>(::GetDlgItem(window, id)));
 }
-
-// Ends a modal loop that a broken test would leave waiting forever.
-class Watchdog {
-  public:
-    explicit Watchdog(HWND window) {
-        target_ = window;
-        timer_ = ::SetTimer(nullptr, 0, 10000, [](HWND, UINT, UINT_PTR, DWORD) {
-            ADD_FAILURE() << "the dialog was still open after 10 s";
-            ::DestroyWindow(target_);
-        });
-    }
-    ~Watchdog() { ::KillTimer(nullptr, timer_); }
-
-  private:
-    static inline HWND target_ = nullptr;
-    UINT_PTR timer_ = 0;
-};
 
 TEST(ReplaceTexts, SizeDateAndNameLabels) {
     EXPECT_EQ(ReplaceSizeText(0), "0 bytes");

@@ -5,10 +5,31 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <string>
 
 namespace qv::win32::testing {
+
+// Ends a modal loop that a broken test would leave waiting forever.
+class Watchdog {
+  public:
+    explicit Watchdog(HWND window) {
+        target_ = window;
+        timer_ = ::SetTimer(nullptr, 0, 10000, [](HWND, UINT, UINT_PTR, DWORD) {
+            ADD_FAILURE() << "the dialog was still open after 10 s";
+            ::DestroyWindow(target_);
+        });
+    }
+    Watchdog(const Watchdog&) = delete;
+    Watchdog& operator=(const Watchdog&) = delete;
+    ~Watchdog() { ::KillTimer(nullptr, timer_); }
+
+  private:
+    static inline HWND target_ = nullptr;
+    UINT_PTR timer_ = 0;
+};
 
 // Pumps this thread's messages until `done` holds or about `limitMs` have passed.
 inline bool PumpUntil(const std::function<bool()>& done, int limitMs = 3000) {

@@ -1,6 +1,8 @@
 #pragma once
 // Driving a command dialog before and during its modal run, as a user would: typing into boxes,
 // clicking buttons, reading what the controls show.
+#include "tests/win32/TestSupport.h"
+
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -57,25 +59,6 @@ inline void PressLater(HWND window, int id) {
     ::PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                    reinterpret_cast<LPARAM>(::GetDlgItem(window, id)));
 }
-
-// Ends a modal run that a broken test would leave waiting forever.
-class Watchdog {
-  public:
-    explicit Watchdog(HWND window) {
-        target_ = window;
-        timer_ = ::SetTimer(nullptr, 0, 10000, [](HWND, UINT, UINT_PTR, DWORD) {
-            ADD_FAILURE() << "the dialog was still open after 10 s";
-            ::DestroyWindow(target_);
-        });
-    }
-    Watchdog(const Watchdog&) = delete;
-    Watchdog& operator=(const Watchdog&) = delete;
-    ~Watchdog() { ::KillTimer(nullptr, timer_); }
-
-  private:
-    static inline HWND target_ = nullptr;
-    UINT_PTR timer_ = 0;
-};
 
 // The window's outer height in 96-DPI pixels.
 inline int DesignHeight(HWND window) {
