@@ -13,9 +13,9 @@ namespace {
 using editor::MapDriveMode;
 
 constexpr ControlSpec MapDrvControls[] = {
-    {ids::Label2, ControlKind::Label, 12, 15, 50, 16, "&Drive:", SS_LEFT},
+    {ids::Label2, ControlKind::Label, 12, 15, 50, 16, "&Drive:"},
     {ids::DriveLet, ControlKind::DropDownList, 66, 12, 234, 220, nullptr},
-    {ids::Label3, ControlKind::Label, 12, 45, 50, 16, "&Path:", SS_LEFT},
+    {ids::Label3, ControlKind::Label, 12, 45, 50, 16, "&Path:"},
     {ids::PathLoc, ControlKind::ComboBox, 66, 42, 234, 160, nullptr},
     {ids::Button1, ControlKind::DefaultButton, 63, 80, 75, 25, "OK", WS_GROUP},
     {ids::Button2, ControlKind::Button, 144, 80, 75, 25, "Cancel"},
@@ -92,6 +92,11 @@ TMapDrv::TMapDrv(MessageLoop& loop, HWND owner, MapDriveMode mode, editor::Drive
       model_(mode, drives, history) {
     if (!IsAlive()) {
         return;
+    }
+    // The two labels name their boxes' keys, so their "&" underlines the letter after it.
+    for (const int label : {ids::Label2, ids::Label3}) {
+        const HWND control = Control(label).Handle();
+        ::SetWindowLongA(control, GWL_STYLE, ::GetWindowLongA(control, GWL_STYLE) & ~SS_NOPREFIX);
     }
     if (command) {
         model_.FromLine(*command);
