@@ -58,6 +58,12 @@ add_edit_save_run() {
         return
     fi
     local lower=${win,,}
+    # The add paths leave the titles to the document; the edit keeps the program's name.
+    printf '%s\t%s\t%s\n' "Error On" "ERROR ON" 10 "Unknown" "bogus line" 20 \
+        "Qvhelper.exe" "LOAD $win\\qvhelper.exe {tag=edited}" 30 \
+        "Copy File(s) or Directory" "COPY $lower\\source.txt>$lower\\copied.txt" 40 "" "" 50 \
+        >"$e2e_out/$name.rows.expected"
+    e2e_same_text "$name.rows" "$e2e_out/$name.rows.expected" "$e2e_out/$name.rows" || return
     crlf "ERROR ON" "bogus line" "LOAD $win\\qvhelper.exe {tag=edited}" \
         "COPY $lower\\source.txt>$lower\\copied.txt" >"$e2e_out/$name.qvs"
     e2e_same_text "$name.qvs" "$e2e_out/$name.qvs" "$dir/dialogs.qvs" || return
