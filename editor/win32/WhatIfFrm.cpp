@@ -11,17 +11,17 @@ namespace qv::win32 {
 namespace {
 
 constexpr ControlSpec Controls[] = {
-    {ids::WhatIfAtLabel, ControlKind::Label, 8, 8, 150, 16, "&Date and time:"},
+    {ids::WhatIfAtLabel, ControlKind::Label, 8, 8, 150, 16, "Date and time:"},
     {ids::WhatIfAt, ControlKind::Edit, 8, 26, 150, 22, "", ES_AUTOHSCROLL, false, WS_EX_CLIENTEDGE},
-    {ids::WhatIfUserLabel, ControlKind::Label, 166, 8, 120, 16, "&User name:"},
+    {ids::WhatIfUserLabel, ControlKind::Label, 166, 8, 120, 16, "User name:"},
     {ids::WhatIfUser, ControlKind::Edit, 166, 26, 120, 22, "", ES_AUTOHSCROLL, false,
      WS_EX_CLIENTEDGE},
-    {ids::WhatIfComputerLabel, ControlKind::Label, 294, 8, 120, 16, "Co&mputer name:"},
+    {ids::WhatIfComputerLabel, ControlKind::Label, 294, 8, 120, 16, "Computer name:"},
     {ids::WhatIfComputer, ControlKind::Edit, 294, 26, 120, 22, "", ES_AUTOHSCROLL, false,
      WS_EX_CLIENTEDGE},
-    {ids::WhatIfAnswerLabel, ControlKind::Label, 422, 8, 90, 16, "&Prompts answer:"},
+    {ids::WhatIfAnswerLabel, ControlKind::Label, 422, 8, 90, 16, "Prompts answer:"},
     {ids::WhatIfAnswer, ControlKind::DropDownList, 422, 26, 90, 120, ""},
-    {ids::WhatIfMenuLabel, ControlKind::Label, 520, 8, 112, 16, "M&enu entry:"},
+    {ids::WhatIfMenuLabel, ControlKind::Label, 520, 8, 112, 16, "Menu entry:"},
     {ids::WhatIfMenu, ControlKind::DropDownList, 520, 26, 112, 240, ""},
     {ids::WhatIfRun, ControlKind::DefaultButton, 8, 58, 80, 25, "&Run"},
     {ids::WhatIfNote, ControlKind::Label, 98, 58, 534, 30,
