@@ -6,25 +6,10 @@
 # shellcheck source=tests/e2e/lib.sh
 source "$(dirname "$0")/lib.sh"
 e2e_require qvtool qvtool-exe
-[ -f "${QV_QVDEV:-}" ] || {
-    echo "SKIP $e2e_group: not built: qvdev.exe" >&2
-    exit $e2e_skip
-}
-cp "$QV_QVDEV" "$(dirname "$QV_QVDEV")/Tips.tod" "$QV_QVTOOL_EXE" "$(e2e_case_dir bin)/"
-qvdev="$(e2e_win_dir bin)\\qvdev.exe"
+e2e_require_qvdev
+cp "$QV_QVTOOL_EXE" "$(e2e_case_dir bin)/"
 qvtool_exe="$(e2e_win_dir bin)\\$(basename "$QV_QVTOOL_EXE")"
-view="class=TfrmView"
-prompt="Quorvel Developer"
 whatif="What if..."
-settings='HKCU\Software\Trevanta\Quorvel Developer'
-
-e2e_reg() {
-    timeout -k 5 60 "$QV_WINE" reg "$@" >/dev/null 2>&1 </dev/null
-}
-e2e_reg delete "$settings" /f
-e2e_reg add "$settings" /v "Show Tips" /t REG_DWORD /d 0 /f
-
-crlf() { printf '%s\r\n' "$@"; }
 
 # An unknown line carries the overlay, the others none; focused, its message is in the status
 # bar; Check Script lists it, and Go To focuses its row again.
@@ -89,11 +74,11 @@ what_if() {
             return
         fi
     done
-    grep -q 'SYNC.EXE {/quiet} (08001230)  ->  skipped' "$e2e_out/$name-0759.expected" &&
-        grep -q 'would start C:\\APPS\\SYNC.EXE' "$e2e_out/$name-0800.expected" || {
+    if ! grep -q 'SYNC.EXE {/quiet} (08001230)  ->  skipped' "$e2e_out/$name-0759.expected" ||
+        ! grep -q 'would start C:\\APPS\\SYNC.EXE' "$e2e_out/$name-0800.expected"; then
         e2e_fail $name "qvtool.exe run does not report skip, then start"
         return
-    }
+    fi
     if ! e2e_driver start "$qvdev" "$script" + wait-window "$e2e_title - [window]" 30000 + \
         command $view WhatIf1 + wait-window "$whatif" 10000 + \
         set-text "$whatif" WhatIfUser alice + set-text "$whatif" WhatIfComputer PC01 + \
@@ -135,7 +120,7 @@ run_log() {
         return
     fi
     # The prefix's own folder for that path; Wine's file names are case-blind, the host's not.
-    unix="$WINEPREFIX/drive_c/$(printf '%s' "${path#C:\\}" | tr '\\' '/')"
+    unix="$WINEPREFIX/drive_c/$(printf '%s' "${path#C:\\}" | sed 's|\\|/|g')"
     mkdir -p "$(dirname "$unix")"
     printf 'first run\r\nlast run: LOGOFF\r\n' >"$unix"
     if e2e_driver start "$qvdev" "$(e2e_win_dir $name)\\log.qvs" + \
@@ -149,8 +134,6 @@ run_log() {
     fi
     rm -f "$unix"
 }
-
-editor_none() { e2e_driver none qvdev.exe >/dev/null || e2e_fail "$1" "qvdev.exe was left running"; }
 
 for scenario in problem_row typed_problem what_if run_log; do
     e2e_case $scenario
