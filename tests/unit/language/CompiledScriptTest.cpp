@@ -173,6 +173,41 @@ TEST_F(CompiledScriptTest, DamagedFilesAreInvalid) {
         EXPECT_EQ(ReadCompiledScript(file, *cipher).status, ReadResult::Status::Invalid) << file;
 }
 
+// Every character of a compiled six-line script changed in turn, to its alphabet neighbour and
+// to a character outside the alphabet: each variant is either refused or reads exactly as the
+// original (a change after the closing "." or in bits a short last group does not use).
+TEST_F(CompiledScriptTest, AFileChangedAtAnyOnePositionIsRefusedOrReadsUnchanged) {
+    const Lines source = {"NO F5",
+                          "WAIT FOR LOAD 5",
+                          "LOAD C:\\TOOLS\\SYNC.EXE {/QUIET} [MIN]",
+                          "COPY C:\\DATA>D:\\BACKUP /ON",
+                          "RUN C:\\SCRIPTS\\EXTRA.QVC",
+                          "SHUTDOWN"};
+    const std::string file = CompileScriptText(source, *cipher) + "\r\n";
+    const LineList original = ReadCompiledScript(file, *cipher).lines;
+    ASSERT_EQ(original.size(), source.size() + 2);
+    const std::string_view alphabet =
+        "23456789ABCDEFGHJKLMNPQRSTUVWXYZabcdefghijkmnopqrstuvwxyz~#%&*+-";
+    int loaded = 0;
+    for (std::size_t at = 0; at < file.size(); ++at) {
+        const std::size_t index = alphabet.find(file[at]);
+        const char neighbour =
+            index == std::string_view::npos ? 'A' : alphabet[(index + 1) % alphabet.size()];
+        for (const char replacement : {neighbour, '!'}) {
+            std::string damaged = file;
+            damaged[at] = replacement;
+            const ReadResult read = ReadCompiledScript(damaged, *cipher);
+            if (read.status == ReadResult::Status::Invalid)
+                continue;
+            ++loaded;
+            EXPECT_EQ(read.status, ReadResult::Status::Ok) << at;
+            EXPECT_EQ(read.lines, original) << "position " << at << ": " << replacement;
+        }
+    }
+    // Only the line end after the "." may change without consequence here.
+    EXPECT_LE(loaded, 8);
+}
+
 TEST_F(CompiledScriptTest, CompiledPathReplacesTheLastFourCharacters) {
     EXPECT_EQ(CompiledPathFor("c:\\scripts\\office.qvs"), "c:\\scripts\\office.qvc");
     EXPECT_EQ(CompiledPathFor("abc"), ".qvc");
