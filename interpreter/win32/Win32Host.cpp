@@ -38,7 +38,11 @@ Win32Host::PromptPendingCommands(const std::vector<std::string>& entries) {
 }
 
 bool Win32Host::FileExists(const std::string& path) {
-    return !path.empty() && ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    if (path.empty()) {
+        return false;
+    }
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 bool Win32Host::ReadFileBytes(const std::string& path, std::string& bytes) {

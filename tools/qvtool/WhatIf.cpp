@@ -133,7 +133,9 @@ class WhatIfHost final : public TimerPort,
 
     // SystemPort: files are read, never written.
     bool FileExists(const std::string& path) override {
-        return (options_.scriptBytes && path == options_.script) || Exists(path);
+        std::error_code error;
+        return (options_.scriptBytes && path == options_.script) ||
+               (!path.empty() && fs::is_regular_file(path, error));
     }
     bool ReadFileBytes(const std::string& path, std::string& bytes) override {
         if (options_.scriptBytes && path == options_.script) {

@@ -211,7 +211,7 @@ TEST_F(RunnerTest, RunOfAMissingScriptRecordsEntry201AndGoesOn) {
                   Invalid(CommonPath, 3, "BOGUS"));
 }
 
-// The system's file test is true for a folder; the run must not end there.
+// A folder, a file that is no compiled script and an empty file: the run must not end there.
 class RunOfNoScript : public RunnerTest, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(RunOfNoScript, RecordsEntry201AndGoesOnWithTheCallersLines) {
