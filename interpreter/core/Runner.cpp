@@ -260,11 +260,19 @@ void Runner::FormKeyDown(Key key) {
 }
 
 bool Runner::FormCloseQuery() {
-    Session& s = *session_;
-    if (!s.Ended() && !s.controls.CancelEnabled)
+    if (!QueryEndSession())
         return false;
-    s.WipeCipher();
+    session_->WipeCipher();
     return true;
+}
+
+bool Runner::QueryEndSession() {
+    const Session& s = *session_;
+    return s.Ended() || s.controls.CancelEnabled;
+}
+
+void Runner::EndSession() {
+    session_->WipeCipher();
 }
 
 void Runner::ProcessLine(const std::string& line) {

@@ -306,6 +306,34 @@ TEST_F(RunnerTest, CloseIsAllowedWithoutTheLock) {
     EXPECT_TRUE(runner.FormCloseQuery());
 }
 
+// Windows asks before it ends the session, and another program may still refuse: the run then
+// goes on, and the scripts it loads afterwards must still decipher.
+TEST_F(RunnerTest, AnEndOfSessionThatIsCancelledLeavesTheRunWhole) {
+    host.AddScript("C:\\EXTRA.QVC", {"BOGUS2"});
+    StartWith({"WAIT 2", "RUN C:\\EXTRA.QVC", "BOGUS4"});
+    host.Advance(700);
+    EXPECT_TRUE(runner.QueryEndSession());
+    ASSERT_TRUE(host.RunUntilEnded());
+    EXPECT_EQ(runner.State().ErrorReport,
+              Invalid("C:\\EXTRA.QVC", 2, "BOGUS2") + Invalid(CommonPath, 4, "BOGUS4"));
+}
+
+TEST_F(RunnerTest, TheKeyIsWipedWhenTheSessionReallyEnds) {
+    host.AddScript("C:\\EXTRA.QVC", {"BOGUS2"});
+    StartWith({"WAIT 2", "RUN C:\\EXTRA.QVC"});
+    host.Advance(700);
+    runner.EndSession();
+    ASSERT_TRUE(host.RunUntilEnded());
+    EXPECT_EQ(runner.State().ErrorReport,
+              Entry("Run Failed (201) In Script File : ", CommonPath, 3, "RUN C:\\EXTRA.QVC"));
+}
+
+TEST_F(RunnerTest, TheCancelLockRefusesTheEndOfTheSessionToo) {
+    StartWith({"NO F5", "WAIT 10"});
+    host.Advance(700);
+    EXPECT_FALSE(runner.QueryEndSession());
+}
+
 // A host built before the command families' ports gets services that find nothing and fail.
 TEST_F(RunnerTest, AHostWithoutServicesNeverLeavesTheRunSuspended) {
     for (const char* line : {"WAIT FOR WINDOW Notepad", "LOAD AND WAIT C:\\X.EXE", "WAIT abc",
