@@ -42,10 +42,9 @@ struct TimerState {
 };
 
 struct ControlState {
-    std::string LoadTypeCap;    // the menu's chosen script
-    std::string CheckWind;      // the awaited window title
-    std::string WaitMarkerPath; // the marker file of a waited program (the window's Label1)
-    int CancelTag = 0;          // 1: F8 switched off
+    std::string LoadTypeCap; // the menu's chosen script
+    std::string CheckWind;   // the awaited window title
+    int CancelTag = 0;       // 1: F8 switched off
     bool CancelEnabled = true;
     bool NextEnabled = true;
     std::string NextCaption = "&Next >>";

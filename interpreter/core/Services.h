@@ -66,14 +66,6 @@ class FilePort : public logic::CopyFileSystem {
     // The shell's file operation: deletes the NUL-separated, double-NUL-ended `pathList` to the
     // Recycle Bin without asking, without error dialogs.
     virtual void RecycleDelete(const std::string& pathList) = 0;
-    // Deletes one file; false when it could not.
-    virtual bool DeleteOneFile(const std::string& path) = 0;
-    // Creates or replaces a file holding `bytes`; false on failure.
-    virtual bool WriteFileBytes(const std::string& path, const std::string& bytes) = 0;
-    // The system's temporary folder, with its trailing backslash.
-    virtual std::string TempFolder() = 0;
-    // A number to start the search for a free temporary name from (the system uses the clock).
-    virtual unsigned TempNameSeed() = 0;
 };
 
 // What the shell reads from a shortcut (.LNK) through its link object.
@@ -90,9 +82,21 @@ class ProgramPort {
     // owner, else none. False when the shell reports a failure.
     virtual bool ShellOpen(const std::string& file, const std::string& parameters,
                            const std::string& folder, int showCode, bool ownedByWindow) = 0;
-    // Makes `folder` the current folder, then StartProgram(commandLine, showCode).
+    // Starts a program as WinExec does, but in `folder` (none: the interpreter's own folder),
+    // which becomes the program's working folder; the interpreter's current folder is left as
+    // it is. False when it could not be started.
     virtual bool StartProgram(const std::string& commandLine, const std::string& folder,
                               int showCode) = 0;
+    // ShellExecuteEx with the default verb, keeping the process the shell starts for `file` (a
+    // program, document or shortcut) so that WaitedProgramRunning can watch it; a process kept
+    // before is let go. NoProcess: the shell handed the file to a program that was already
+    // running and names none.
+    enum class WaitedStart { Started, NoProcess, Failed };
+    virtual WaitedStart StartWaited(const std::string& file, const std::string& parameters,
+                                    const std::string& folder, int showCode) = 0;
+    // Whether the process StartWaited kept still runs; false once it has ended (it is then let
+    // go) or when none is kept.
+    virtual bool WaitedProgramRunning() = 0;
     // Reads a shortcut; nothing when it cannot be read.
     virtual std::optional<ShortcutInfo> ReadShortcut(const std::string& path) = 0;
 };
@@ -238,15 +242,16 @@ class NullServices final : public AllServicePorts {
     }
     bool MoveOrRename(const std::string&, const std::string&) override { return false; }
     void RecycleDelete(const std::string&) override {}
-    bool DeleteOneFile(const std::string&) override { return false; }
-    bool WriteFileBytes(const std::string&, const std::string&) override { return false; }
-    std::string TempFolder() override { return {}; }
-    unsigned TempNameSeed() override { return 1; }
 
     bool ShellOpen(const std::string&, const std::string&, const std::string&, int, bool) override {
         return false;
     }
     bool StartProgram(const std::string&, const std::string&, int) override { return false; }
+    WaitedStart StartWaited(const std::string&, const std::string&, const std::string&,
+                            int) override {
+        return WaitedStart::Failed;
+    }
+    bool WaitedProgramRunning() override { return false; }
     std::optional<ShortcutInfo> ReadShortcut(const std::string&) override { return {}; }
 
     std::string ReadIniString(const std::string&, const std::string&, const std::string&) override {

@@ -88,10 +88,14 @@ struct LaunchRequest {
 LaunchRequest MakeLaunchRequest(const LoadLine& line);
 
 enum class LaunchRoute {
-    WaitBatch,    // LOAD AND WAIT: WriteWaitBatch starts it and the marker tells its end
+    Waited,       // LOAD AND WAIT: the shell starts it and its process tells its end
     ProgramStart, // a program (its file name ends in ".exe" or ".com"): WinExec
     Shell,        // anything else: ShellExecute with the default verb
 };
+
+// LOAD AND WAIT starts the program in the normal window state whatever the line's window word
+// says, as it always has: a hidden installer that asks a question would hold the logon.
+inline constexpr int WaitedShowCode = 1;
 
 // How LaunchFile starts `file`.
 LaunchRoute ChooseLaunchRoute(std::string_view file, bool wait);

@@ -1,5 +1,4 @@
 #include "TestSupport.h"
-#include "interpreter/logic/OpsWaitBatch.h"
 #include "interpreter/win32/services/Win32Files.h"
 
 #include <gtest/gtest.h>
@@ -160,42 +159,16 @@ TEST_F(Win32FilesTest, ReadsTheFileVersionTextOfTheFirstTranslation) {
     EXPECT_EQ(files.FileVersionText(scratch / "missing.exe"), "");
 }
 
-TEST_F(Win32FilesTest, TemporaryNamesUseTheQvlPrefixInTheTemporaryFolder) {
-    const std::string folder = files.TempFolder();
-    ASSERT_FALSE(folder.empty());
-    EXPECT_EQ(folder.back(), '\\');
-    EXPECT_TRUE(files.IsFolder(folder));
-
-    const unsigned seed = files.TempNameSeed();
-    const auto exists = [this](const std::string& path) { return files.Exists(path); };
-    const std::string first = logic::MakeTempFileName("", folder, seed, exists);
-    ASSERT_EQ(first.rfind(folder + "qvl", 0), 0u) << first;
-    EXPECT_EQ(first.substr(first.size() - 4), ".tmp");
-    ASSERT_TRUE(files.WriteFileBytes(first, ""));
-    // The taken name is passed over.
-    const std::string second = logic::MakeTempFileName("", folder, seed, exists);
-    EXPECT_NE(second, first);
-    EXPECT_TRUE(files.DeleteOneFile(first));
-    EXPECT_FALSE(files.Exists(first));
-}
-
-TEST_F(Win32FilesTest, WritesRenamesAndDeletesFiles) {
+TEST_F(Win32FilesTest, RenamesAndMovesFiles) {
     const std::string a = scratch / "a.txt";
-    ASSERT_TRUE(files.WriteFileBytes(a, std::string("x\0y", 3)));
-    ASSERT_TRUE(files.WriteFileBytes(a, "replaced"));
-    WIN32_FILE_ATTRIBUTE_DATA data{};
-    ::GetFileAttributesExA(a.c_str(), GetFileExInfoStandard, &data);
-    EXPECT_EQ(data.nFileSizeLow, 8u);
-    EXPECT_FALSE(files.WriteFileBytes(scratch / "no\\such\\b.txt", "x"));
-
+    WriteText(a, "a");
     MakeFolder(scratch / "moved");
     EXPECT_TRUE(files.MoveOrRename(a, scratch / "moved\\b.txt"));
     EXPECT_FALSE(files.Exists(a));
     WriteText(scratch / "c.txt", "c");
     // The new name must not exist yet.
     EXPECT_FALSE(files.MoveOrRename(scratch / "c.txt", scratch / "moved\\b.txt"));
-    EXPECT_TRUE(files.DeleteOneFile(scratch / "c.txt"));
-    EXPECT_FALSE(files.DeleteOneFile(scratch / "c.txt"));
+    EXPECT_TRUE(files.Exists(scratch / "c.txt"));
 }
 
 TEST_F(Win32FilesTest, RecycleDeleteAsksTheShellSilentlyWithTheWholeList) {

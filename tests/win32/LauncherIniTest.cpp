@@ -14,6 +14,7 @@
 namespace qv::win32 {
 namespace {
 
+using testing::ReadText;
 using testing::ScratchFolder;
 using testing::WriteText;
 
@@ -103,17 +104,65 @@ std::string Quoted(const std::string& path) {
     return quoted;
 }
 
-TEST(Win32Launcher, StartsProgramsAndReportsWhatCannotBeStarted) {
+std::string CurrentFolder() {
+    char folder[MAX_PATH] = {};
+    ::GetCurrentDirectoryA(MAX_PATH, folder);
+    return folder;
+}
+
+std::string SystemProgram(const char* name) {
+    char system[MAX_PATH] = {};
+    ::GetSystemDirectoryA(system, MAX_PATH);
+    return std::string(system) + "\\" + name;
+}
+
+bool FileAppears(const std::string& path) {
+    return testing::PumpUntil(
+        [&] { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }, 10000);
+}
+
+// The program starts in the folder it is given; the interpreter's own folder stays as it was,
+// so that a later bare program name is not looked for where the last program lay.
+TEST(Win32Launcher, StartsProgramsInTheirFolderAndLeavesItsOwnAlone) {
     ScratchFolder scratch;
     Win32Launcher launcher([] { return HWND{}; });
-    const std::string sample = testing::ProgramFolder() + QV_VERSIONED_SAMPLE;
-    char before[MAX_PATH] = {};
-    ::GetCurrentDirectoryA(MAX_PATH, before);
+    const std::string before = CurrentFolder();
 
-    EXPECT_TRUE(launcher.StartProgram(Quoted(sample), scratch.Path(), SW_HIDE));
+    // The relative name puts the file in the program's working folder.
+    EXPECT_TRUE(launcher.StartProgram(Quoted(SystemProgram("cmd.exe")) + " /c cd > where.txt",
+                                      scratch.Path(), SW_HIDE));
+    EXPECT_EQ(CurrentFolder(), before);
+    ASSERT_TRUE(FileAppears(scratch / "where.txt"));
+    EXPECT_TRUE(testing::PumpUntil([&] { return ReadText(scratch / "where.txt").size() > 2; }));
+    std::string where = ReadText(scratch / "where.txt");
+    while (!where.empty() && (where.back() == '\n' || where.back() == '\r')) {
+        where.pop_back();
+    }
+    EXPECT_EQ(where + "\\", scratch.Path());
+
+    const std::string sample = testing::ProgramFolder() + QV_VERSIONED_SAMPLE;
+    EXPECT_TRUE(launcher.StartProgram(Quoted(sample), "", SW_HIDE));
     EXPECT_FALSE(launcher.StartProgram(Quoted(scratch / "missing.exe"), "", SW_HIDE));
     EXPECT_FALSE(launcher.ShellOpen(scratch / "missing.doc", "", "", SW_HIDE, false));
-    ::SetCurrentDirectoryA(before);
+    EXPECT_EQ(CurrentFolder(), before);
+}
+
+TEST(Win32Launcher, WatchesTheProcessOfAWaitedProgramUntilItEnds) {
+    ScratchFolder scratch;
+    Win32Launcher launcher([] { return HWND{}; });
+    EXPECT_FALSE(launcher.WaitedProgramRunning()) << "nothing started yet";
+
+    ASSERT_EQ(launcher.StartWaited(SystemProgram("cmd.exe"), "/c echo done> said.txt",
+                                   scratch.Path(), SW_HIDE),
+              Win32Launcher::WaitedStart::Started);
+    // Once the process is reported ended, what it did before its end is done.
+    ASSERT_TRUE(testing::PumpUntil([&] { return !launcher.WaitedProgramRunning(); }, 20000));
+    EXPECT_EQ(ReadText(scratch / "said.txt"), "done\r\n");
+    EXPECT_FALSE(launcher.WaitedProgramRunning()) << "an ended process is let go";
+
+    EXPECT_EQ(launcher.StartWaited(scratch / "missing.exe", "", "", SW_HIDE),
+              Win32Launcher::WaitedStart::Failed);
+    EXPECT_FALSE(launcher.WaitedProgramRunning());
 }
 
 } // namespace

@@ -4,9 +4,7 @@
 #include "interpreter/core/VirtualTimers.h"
 #include "interpreter/logic/Calendar.h"
 #include "interpreter/logic/CtlShutdown.h"
-#include "interpreter/logic/OpsLoad.h"
 #include "language/CompiledScript.h"
-#include "language/Keywords.h"
 #include "language/Text.h"
 
 #include <algorithm>
@@ -233,19 +231,10 @@ class WhatIfHost final : public TimerPort,
         }
         Note("would move " + shown + " to the Recycle Bin");
     }
-    bool DeleteOneFile(const std::string&) override { return true; }
-    bool WriteFileBytes(const std::string&, const std::string&) override { return true; }
-    std::string TempFolder() override { return "C:\\TEMP\\"; }
-    unsigned TempNameSeed() override { return 0x1234; }
 
     // ProgramPort
     bool ShellOpen(const std::string& file, const std::string& parameters, const std::string&,
                    int showCode, bool) override {
-        if (UpperCase(file).ends_with(".BAT") && waitingBatch_) {
-            Note("would start " + waitedProgram_ + " and wait until it closes");
-            waitingBatch_ = false;
-            return true;
-        }
         Note("would open " + file + WindowStateText(showCode) +
              (parameters.empty() ? "" : " with " + parameters));
         return true;
@@ -264,6 +253,14 @@ class WhatIfHost final : public TimerPort,
              (parameters.empty() ? "" : " with " + parameters));
         return true;
     }
+    // The waited program ends at once: a what-if run does not wait for it.
+    WaitedStart StartWaited(const std::string& file, const std::string& parameters,
+                            const std::string&, int) override {
+        Note("would start " + file + (parameters.empty() ? "" : " with " + parameters) +
+             " and wait until it closes");
+        return WaitedStart::Started;
+    }
+    bool WaitedProgramRunning() override { return false; }
     std::optional<ShortcutInfo> ReadShortcut(const std::string&) override { return {}; }
 
     // IniPort: the run-once record comes from --ini and is never written.
@@ -376,13 +373,6 @@ class WhatIfHost final : public TimerPort,
         status_.clear();
         keyEvents_ = 0;
         copies_ = 0;
-        if (StartsWith(UpperCase(line), KeywordText(Keyword::LoadAndWait))) {
-            // The batch starts the program; name it as a LOAD's note does.
-            const logic::LoadLine load = logic::ParseLoadLine(line);
-            waitingBatch_ = true;
-            waitedProgram_ =
-                load.path + (load.parameters.empty() ? "" : " with " + load.parameters);
-        }
     }
     // The core says what a command does; here it only would.
     void LineNote(NoteKind kind, const std::string& text) override {
@@ -454,8 +444,6 @@ class WhatIfHost final : public TimerPort,
     std::vector<std::string> notes_;
     int keyEvents_ = 0;
     int copies_ = 0;
-    bool waitingBatch_ = false;
-    std::string waitedProgram_;
     std::string pendingNote_;
 };
 

@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 
 namespace qv::win32 {
@@ -163,44 +162,6 @@ void Win32Files::RecycleDelete(const std::string& pathList) {
     }
     FO1.FilesFrom = paths;
     FO1.SetActive(true);
-}
-
-bool Win32Files::DeleteOneFile(const std::string& path) {
-    return ::DeleteFileA(path.c_str()) != FALSE;
-}
-
-bool Win32Files::WriteFileBytes(const std::string& path, const std::string& bytes) {
-    UniqueHandle file(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) {
-        return false;
-    }
-    std::size_t written = 0;
-    while (written < bytes.size()) {
-        DWORD chunk = 0;
-        const DWORD wanted =
-            static_cast<DWORD>(std::min<std::size_t>(bytes.size() - written, 1u << 20));
-        if (!::WriteFile(file.Get(), bytes.data() + written, wanted, &chunk, nullptr) ||
-            chunk == 0) {
-            return false;
-        }
-        written += chunk;
-    }
-    return true;
-}
-
-std::string Win32Files::TempFolder() {
-    char folder[MAX_PATH + 1] = {};
-    const DWORD length = ::GetTempPathA(sizeof(folder), folder);
-    if (length == 0 || length > MAX_PATH) {
-        return {};
-    }
-    return WithBackslash(std::string(folder, length));
-}
-
-unsigned Win32Files::TempNameSeed() {
-    // As the system's temporary-name service does: start from the clock.
-    return static_cast<unsigned>(::GetTickCount());
 }
 
 } // namespace qv::win32

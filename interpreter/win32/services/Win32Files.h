@@ -26,10 +26,6 @@ class Win32Files : public interp::FilePort {
                                                  const std::string& mask) override;
     bool MoveOrRename(const std::string& oldName, const std::string& newName) override;
     void RecycleDelete(const std::string& pathList) override;
-    bool DeleteOneFile(const std::string& path) override;
-    bool WriteFileBytes(const std::string& path, const std::string& bytes) override;
-    std::string TempFolder() override;
-    unsigned TempNameSeed() override;
 
     // The interpreter window's FO1: deletes to the Recycle Bin without asking.
     TFileOperation FO1;

@@ -214,19 +214,6 @@ void FakeServices::RecycleDelete(const std::string& pathList) {
     }
 }
 
-bool FakeServices::DeleteOneFile(const std::string& path) {
-    deleted.push_back(path);
-    return files_.erase(Key(path)) != 0;
-}
-
-bool FakeServices::WriteFileBytes(const std::string& path, const std::string& bytes) {
-    if (!FolderExists(Parent(Key(path))))
-        return false;
-    const FakeFile* existing = File(path);
-    files_[Key(path)] = FakeFile{path, bytes, existing ? existing->time : 0, {}, false};
-    return true;
-}
-
 bool FakeServices::ShellOpen(const std::string& file, const std::string& parameters,
                              const std::string& folder, int showCode, bool ownedByWindow) {
     launches.push_back({Launch::Kind::Shell, file, parameters, folder, showCode, ownedByWindow});
@@ -237,6 +224,13 @@ bool FakeServices::StartProgram(const std::string& commandLine, const std::strin
                                 int showCode) {
     launches.push_back({Launch::Kind::Program, commandLine, {}, folder, showCode, false});
     return true;
+}
+
+ProgramPort::WaitedStart FakeServices::StartWaited(const std::string& file,
+                                                   const std::string& parameters,
+                                                   const std::string& folder, int showCode) {
+    launches.push_back({Launch::Kind::Waited, file, parameters, folder, showCode, false});
+    return waitedStart;
 }
 
 std::optional<ShortcutInfo> FakeServices::ReadShortcut(const std::string& path) {

@@ -56,11 +56,10 @@ class FakeServices : public AllServicePorts {
     // Called after each successful CopyFile, e.g. to press Next between files.
     std::function<void(const std::string& source, const std::string& target)> onCopyFile;
     std::vector<std::string> recycled;
-    std::vector<std::string> deleted;
 
     // Program starts.
     struct Launch {
-        enum class Kind { Shell, Program } kind;
+        enum class Kind { Shell, Program, Waited } kind;
         std::string file; // the command line for WinExec
         std::string parameters;
         std::string folder;
@@ -69,6 +68,9 @@ class FakeServices : public AllServicePorts {
     };
     std::vector<Launch> launches;
     std::map<std::string, ShortcutInfo> shortcuts;
+    // What the shell does with the program LOAD AND WAIT starts, and whether it still runs.
+    WaitedStart waitedStart = WaitedStart::Started;
+    bool waitedProgramRunning = false;
 
     // INI files: key "FILE|Section|Key".
     std::map<std::string, std::string> ini;
@@ -125,15 +127,14 @@ class FakeServices : public AllServicePorts {
                                                  const std::string& mask) override;
     bool MoveOrRename(const std::string& oldName, const std::string& newName) override;
     void RecycleDelete(const std::string& pathList) override;
-    bool DeleteOneFile(const std::string& path) override;
-    bool WriteFileBytes(const std::string& path, const std::string& bytes) override;
-    std::string TempFolder() override { return "C:\\TEMP\\"; }
-    unsigned TempNameSeed() override { return 0x1234; }
     // ProgramPort
     bool ShellOpen(const std::string& file, const std::string& parameters,
                    const std::string& folder, int showCode, bool ownedByWindow) override;
     bool StartProgram(const std::string& commandLine, const std::string& folder,
                       int showCode) override;
+    WaitedStart StartWaited(const std::string& file, const std::string& parameters,
+                            const std::string& folder, int showCode) override;
+    bool WaitedProgramRunning() override { return waitedProgramRunning; }
     std::optional<ShortcutInfo> ReadShortcut(const std::string& path) override;
     // IniPort
     std::string ReadIniString(const std::string& file, const std::string& section,
