@@ -41,6 +41,13 @@ struct TimerState {
     int Counter = 0;
 };
 
+// Which of the countdown's two timers Pause or the F8 dialog switched off, so that the countdown
+// goes on as it was and nothing that was off starts.
+struct CountdownHold {
+    bool Digits = false;
+    bool CountDownTimer = false;
+};
+
 struct ControlState {
     std::string LoadTypeCap; // the menu's chosen script
     std::string CheckWind;   // the awaited window title
@@ -54,6 +61,7 @@ struct ControlState {
     bool Visible = false;
     bool TrayIconActive = false;
     int ClockFrame = 0;
+    CountdownHold PausedCountdown; // what Pause held
     std::array<TimerState, TimerCount> Timers{};
 };
 
