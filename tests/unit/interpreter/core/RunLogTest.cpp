@@ -59,6 +59,30 @@ TEST_F(RunLogTest, HoldsScriptsCommandsOutcomesDurationsAndEntries) {
     EXPECT_EQ(lines, expected) << sink.text;
 }
 
+// Keys are where passwords are typed: the log names the window and counts the keys, in the line
+// and in the entry of a faulty key text alike. The Error Log quotes the line as written.
+TEST_F(RunLogTest, SendKeysLinesShowTheWindowAndTheNumberOfKeysNeverTheKeys) {
+    services.AddWindow("Bank Logon");
+    const std::string typed = "SENDKEYS \"Bank\",\"S3cr3t~x{ENTER}\"";
+    const std::string faulty = "SENDKEYS \"bank\",\"hunter2{ENTERX}\"";
+    StartWith({typed, faulty});
+    ASSERT_TRUE(host.RunUntilEnded());
+    const std::string script = CommonPath;
+    const std::vector<std::string> expected = {
+        "script " + script,
+        script + " line 1: SENDKEYS \"Bank\", 8 keys (0 ms)",
+        script + " line 2: SENDKEYS \"bank\", 7 keys (0 ms)",
+        "error entry: Invalid token In Script File : " + script +
+            " Line : 3 'SENDKEYS \"bank\", 7 keys'",
+        "run ended; the Error Log was shown",
+    };
+    EXPECT_EQ(sink.Lines(), expected) << sink.text;
+    for (const char* secret : {"S3cr3t", "hunter2"})
+        EXPECT_EQ(sink.text.find(secret), std::string::npos) << sink.text;
+    ASSERT_EQ(host.errorLogs.size(), 1u);
+    EXPECT_NE(host.errorLogs[0].find(faulty), std::string::npos);
+}
+
 TEST_F(RunLogTest, LinesStayWholeWhateverTheScriptHolds) {
     StartWith({"FROB\tWITH TAB", "SET A=1"});
     ASSERT_TRUE(host.RunUntilEnded());
