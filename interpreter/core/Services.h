@@ -108,9 +108,13 @@ class IniPort {
     // Windows folder. Surrounding double quotes are removed, as the system does.
     virtual std::string ReadIniString(const std::string& file, const std::string& section,
                                       const std::string& key) = 0;
-    // WritePrivateProfileStringA.
-    virtual void WriteIniString(const std::string& file, const std::string& section,
+    // WritePrivateProfileStringA, making the file's folder first when it is missing; false when
+    // the value could not be written.
+    virtual bool WriteIniString(const std::string& file, const std::string& section,
                                 const std::string& key, const std::string& value) = 0;
+    // The interpreter's folder in the user's local application data, with its backslash: the
+    // run log and the user's run-once record live there. Empty when the system names none.
+    virtual std::string UserDataFolder() = 0;
 };
 
 // WNetAddConnection2A and WNetCancelConnection2A, as TNetConnection calls them: 0 or the
@@ -257,8 +261,11 @@ class NullServices final : public AllServicePorts {
     std::string ReadIniString(const std::string&, const std::string&, const std::string&) override {
         return {};
     }
-    void WriteIniString(const std::string&, const std::string&, const std::string&,
-                        const std::string&) override {}
+    bool WriteIniString(const std::string&, const std::string&, const std::string&,
+                        const std::string&) override {
+        return false;
+    }
+    std::string UserDataFolder() override { return {}; }
 
     std::uint32_t AddConnection(const logic::NetResourceRequest&) override { return NoNetworkCode; }
     std::uint32_t CancelConnection(const std::string&, std::uint32_t, bool) override {

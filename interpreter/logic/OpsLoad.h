@@ -47,7 +47,9 @@ std::string RunOnceDate(const LoadMoment& moment);
 inline constexpr std::string_view RunOnceIniFile = "QVRUN.INI";
 inline constexpr std::string_view RunOnceSection = "Run Once A Day";
 
-// The once-a-day record: QVRUN.INI, section "Run Once A Day", one key per upper-cased path.
+// The once-a-day record: QVRUN.INI, section "Run Once A Day", one key per upper-cased path. The
+// interpreter writes it in the user's own data folder, where a standard user may write, and
+// still reads the one in the Windows folder that earlier versions wrote.
 class RunOnceStore {
   public:
     virtual ~RunOnceStore() = default;

@@ -49,6 +49,22 @@ TEST(Win32Ini, AFileNamedWithoutAFolderLivesInTheWindowsFolder) {
     ::DeleteFileA(path.c_str());
 }
 
+// The user's record goes to a folder that may not exist yet; a write that cannot happen says so.
+TEST(Win32Ini, WritesMakeTheirFolderAndReportFailure) {
+    ScratchFolder scratch;
+    Win32Ini ini;
+    const std::string file = scratch / "Local\\Quorvel\\QVRUN.INI";
+    EXPECT_TRUE(ini.WriteIniString(file, "Run Once A Day", "C:\\A.EXE", "\"20261210\""));
+    EXPECT_EQ(ini.ReadIniString(file, "Run Once A Day", "C:\\A.EXE"), "20261210");
+
+    WriteText(scratch / "blocker", "a file where a folder should be");
+    EXPECT_FALSE(ini.WriteIniString(scratch / "blocker\\QVRUN.INI", "S", "K", "V"));
+
+    const std::string folder = ini.UserDataFolder();
+    ASSERT_GT(folder.size(), 9u);
+    EXPECT_EQ(folder.substr(folder.size() - 9), "\\Quorvel\\");
+}
+
 bool SaveShortcut(const std::string& path, const std::string& target, const std::string& icon,
                   int iconIndex) {
     ComScope com;

@@ -11,6 +11,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <memory>
 #include <ostream>
@@ -155,10 +156,28 @@ interp::DateTime LocalNow() {
     return t;
 }
 
+std::string Environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr ? value : "";
+}
+
+// The user's QVRUN.INI beside the interpreter's run log, then the one in the Windows folder
+// that earlier versions wrote; where the environment names neither, there is no record.
+void ReadRunOnceWhereTheInterpreterKeepsIt(whatif::Options& options) {
+    if (const std::string local = Environment("LOCALAPPDATA"); !local.empty())
+        options.userDataFolder = local + "\\Quorvel\\";
+    std::string windows = Environment("SystemRoot");
+    if (windows.empty())
+        windows = Environment("windir");
+    if (!windows.empty())
+        options.windowsIni = windows + "\\QVRUN.INI";
+}
+
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     whatif::Options options;
     options.at = LocalNow();
     bool haveScript = false;
+    std::optional<std::string> ini;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const bool takesValue = arg == "--at" || arg == "--user" || arg == "--computer" ||
@@ -192,7 +211,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
                 return UsageError(err, "--menu takes an entry number from 1 to 9");
             options.menuEntry = n[0] - '0';
         } else if (arg == "--ini") {
-            options.ini = args[++i];
+            ini = args[++i];
         } else if (arg.size() > 1 && arg[0] == '-') {
             return UsageError(err, "unknown option " + arg);
         } else if (!haveScript) {
@@ -204,6 +223,10 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     }
     if (!haveScript)
         return UsageError(err, "run needs a compiled script");
+    if (ini)
+        options.windowsIni = *ini;
+    else
+        ReadRunOnceWhereTheInterpreterKeepsIt(options);
     std::string bytes;
     if (FileResult read = ReadWholeFile(options.script, bytes); !read.ok) {
         err << "qvtool: " << read.error << "\n";

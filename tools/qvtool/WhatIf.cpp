@@ -263,13 +263,18 @@ class WhatIfHost final : public TimerPort,
     bool WaitedProgramRunning() override { return false; }
     std::optional<ShortcutInfo> ReadShortcut(const std::string&) override { return {}; }
 
-    // IniPort: the run-once record comes from --ini and is never written.
-    std::string ReadIniString(const std::string&, const std::string& section,
+    // IniPort: the run-once record is read where the interpreter keeps it, or from --ini, and
+    // never written: what the run would write is kept here, so that a later line sees it. A file
+    // named without a folder is the one in the Windows folder.
+    std::string ReadIniString(const std::string& file, const std::string& section,
                               const std::string& key) override {
-        if (!options_.ini)
+        if (const auto kept = keptIni_.find(IniKey(file, section, key)); kept != keptIni_.end())
+            return kept->second;
+        const bool inWindowsFolder = file.find_first_of("\\/") == std::string::npos;
+        if (inWindowsFolder && !options_.windowsIni)
             return {};
         std::string bytes;
-        if (!ReadWholeFile(*options_.ini, bytes).ok)
+        if (!ReadWholeFile(inWindowsFolder ? *options_.windowsIni : file, bytes).ok)
             return {};
         bool inSection = false;
         for (const std::string& raw : SplitLines(bytes)) {
@@ -289,8 +294,20 @@ class WhatIfHost final : public TimerPort,
         }
         return {};
     }
-    void WriteIniString(const std::string&, const std::string&, const std::string&,
-                        const std::string&) override {}
+    bool WriteIniString(const std::string& file, const std::string& section, const std::string& key,
+                        const std::string& value) override {
+        std::string unquoted = value;
+        if (unquoted.size() >= 2 && unquoted.front() == '"' && unquoted.back() == '"')
+            unquoted = unquoted.substr(1, unquoted.size() - 2);
+        keptIni_[IniKey(file, section, key)] = unquoted;
+        return true;
+    }
+    // Without a folder of the user's own (not on Windows), one stands in, so that the run goes
+    // as it would at a logon.
+    std::string UserDataFolder() override {
+        return options_.userDataFolder.empty() ? "%LOCALAPPDATA%\\Quorvel\\"
+                                               : options_.userDataFolder;
+    }
 
     // NetworkPort
     std::uint32_t AddConnection(const logic::NetResourceRequest& request) override {
@@ -404,6 +421,11 @@ class WhatIfHost final : public TimerPort,
     }
 
   private:
+    static std::string IniKey(const std::string& file, const std::string& section,
+                              const std::string& key) {
+        return UpperCase(file) + "|" + UpperCase(section) + "|" + UpperCase(key);
+    }
+
     void Note(const std::string& note) {
         // A tree copy creates the same folder level more than once; say it once.
         if (std::find(notes_.begin(), notes_.end(), note) == notes_.end())
@@ -444,6 +466,7 @@ class WhatIfHost final : public TimerPort,
     std::vector<std::string> notes_;
     int keyEvents_ = 0;
     int copies_ = 0;
+    std::map<std::string, std::string> keptIni_;
     std::string pendingNote_;
 };
 

@@ -5,6 +5,8 @@
 #include "language/Grammar.h"
 #include "language/Text.h"
 
+#include <algorithm>
+
 namespace qv::interp {
 
 namespace {
@@ -12,21 +14,47 @@ namespace {
 // A script that calls itself would otherwise nest for ever inside one tick.
 constexpr std::size_t MaxRunDepth = 100;
 
-// The once-a-day record in QVRUN.INI; the INI value stands between double quotes.
+// The once-a-day record: QVRUN.INI in the user's data folder, and the one in the Windows folder
+// (a file named without a folder) that earlier versions wrote, where a standard user's write
+// fails. The INI value stands between double quotes.
 class IniRunOnceStore final : public logic::RunOnceStore {
   public:
-    explicit IniRunOnceStore(IniPort& ini) : ini_(ini) {}
-    std::string ReadRunOnce(const std::string& key) override {
-        return ini_.ReadIniString(std::string(logic::RunOnceIniFile),
-                                  std::string(logic::RunOnceSection), key);
+    explicit IniRunOnceStore(Session& session)
+        : session_(session), ini_(session.services.ini), userFile_(UserFile(session.services.ini)) {
     }
+
+    // The later of the two records, so that a day recorded in either counts.
+    std::string ReadRunOnce(const std::string& key) override {
+        const std::string shared = Read(std::string(logic::RunOnceIniFile), key);
+        return userFile_.empty() ? shared : std::max(Read(userFile_, key), shared);
+    }
+
+    // Written where the user may write, and read back: a record that did not stick would start
+    // the program again at every logon, so the run log says so.
     void WriteRunOnce(const std::string& key, const std::string& date) override {
-        ini_.WriteIniString(std::string(logic::RunOnceIniFile), std::string(logic::RunOnceSection),
-                            key, "\"" + date + "\"");
+        if (!userFile_.empty() &&
+            ini_.WriteIniString(userFile_, std::string(logic::RunOnceSection), key,
+                                "\"" + date + "\"") &&
+            Read(userFile_, key) == date)
+            return;
+        session_.Note(NoteKind::Failed,
+                      "the run-once record could not be written" +
+                          (userFile_.empty() ? std::string() : " to " + userFile_) +
+                          ": the program will start again at the next logon");
     }
 
   private:
+    static std::string UserFile(IniPort& ini) {
+        const std::string folder = ini.UserDataFolder();
+        return folder.empty() ? folder : folder + std::string(logic::RunOnceIniFile);
+    }
+    std::string Read(const std::string& file, const std::string& key) {
+        return ini_.ReadIniString(file, std::string(logic::RunOnceSection), key);
+    }
+
+    Session& session_;
     IniPort& ini_;
+    std::string userFile_;
 };
 
 CommandIcon FileIcon(Session& session, const std::string& path) {
@@ -129,7 +157,7 @@ Dispatched RunCommand(Session& session, const std::string& line, const std::stri
 
 Dispatched LoadCommand(Session& session, const std::string& line, const std::string&) {
     const logic::LoadLine load = logic::ParseLoadLine(line);
-    IniRunOnceStore store(session.services.ini);
+    IniRunOnceStore store(session);
     const logic::LoadDecision decision = logic::DecideLoad(load, session.host.system.Now(), store);
     if (decision.resumeRunner)
         session.SetTimerEnabled(TimerId::WaitTimer, true);

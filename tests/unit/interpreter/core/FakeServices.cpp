@@ -251,9 +251,12 @@ std::string FakeServices::ReadIniString(const std::string& file, const std::stri
     return value;
 }
 
-void FakeServices::WriteIniString(const std::string& file, const std::string& section,
+bool FakeServices::WriteIniString(const std::string& file, const std::string& section,
                                   const std::string& key, const std::string& value) {
+    if (!iniWritable)
+        return false;
     ini[UpperCase(file) + "|" + section + "|" + key] = value;
+    return true;
 }
 
 std::uint32_t FakeServices::AddConnection(const logic::NetResourceRequest& request) {

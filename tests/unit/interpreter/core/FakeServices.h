@@ -74,6 +74,8 @@ class FakeServices : public AllServicePorts {
 
     // INI files: key "FILE|Section|Key".
     std::map<std::string, std::string> ini;
+    std::string userDataFolder = "C:\\USERS\\ALICE\\APPDATA\\LOCAL\\QUORVEL\\";
+    bool iniWritable = true;
 
     // Network.
     std::vector<logic::NetResourceRequest> connections;
@@ -139,8 +141,9 @@ class FakeServices : public AllServicePorts {
     // IniPort
     std::string ReadIniString(const std::string& file, const std::string& section,
                               const std::string& key) override;
-    void WriteIniString(const std::string& file, const std::string& section, const std::string& key,
+    bool WriteIniString(const std::string& file, const std::string& section, const std::string& key,
                         const std::string& value) override;
+    std::string UserDataFolder() override { return userDataFolder; }
     // NetworkPort
     std::uint32_t AddConnection(const logic::NetResourceRequest& request) override;
     std::uint32_t CancelConnection(const std::string& name, std::uint32_t flags,

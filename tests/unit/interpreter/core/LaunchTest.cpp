@@ -80,11 +80,14 @@ TEST_F(LaunchTest, APathWithMarksThatOpenNoGroupIsStartedAsWritten) {
     EXPECT_EQ(runner.State().ErrorReport, "");
 }
 
-TEST_F(LaunchTest, RunOnceStartsOncePerDayAndRecordsTheDayInQvrunIni) {
-    const std::string key = "QVRUN.INI|Run Once A Day|C:\\SYNC.EXE";
+TEST_F(LaunchTest, RunOnceStartsOncePerDayAndRecordsTheDayInTheUsersQvrunIni) {
+    const std::string key =
+        "C:\\USERS\\ALICE\\APPDATA\\LOCAL\\QUORVEL\\QVRUN.INI|Run Once A Day|C:\\SYNC.EXE";
     runner.ProcessLine("LOAD C:\\Sync.exe <R>");
     EXPECT_EQ(services.launches.size(), 1u);
     EXPECT_EQ(services.ini[key], "\"20261209\"");
+    // The Windows folder's file, where a standard user cannot write, is left alone.
+    EXPECT_EQ(services.ini.count("QVRUN.INI|Run Once A Day|C:\\SYNC.EXE"), 0u);
     // A second logon the same day.
     runner.ProcessLine("LOAD C:\\SYNC.EXE <R>");
     EXPECT_EQ(services.launches.size(), 1u);
@@ -92,6 +95,25 @@ TEST_F(LaunchTest, RunOnceStartsOncePerDayAndRecordsTheDayInQvrunIni) {
     runner.ProcessLine("LOAD C:\\SYNC.EXE <R>");
     EXPECT_EQ(services.launches.size(), 2u);
     EXPECT_EQ(services.ini[key], "\"20261210\"");
+}
+
+// Records that earlier versions wrote in the Windows folder still count; the later of the two
+// records decides.
+TEST_F(LaunchTest, RunOnceRecordsInTheWindowsFolderStillCount) {
+    const std::string user = "C:\\USERS\\ALICE\\APPDATA\\LOCAL\\QUORVEL\\QVRUN.INI";
+    services.WriteIniString("QVRUN.INI", "Run Once A Day", "C:\\OLD.EXE", "\"20261209\"");
+    services.WriteIniString("QVRUN.INI", "Run Once A Day", "C:\\BOTH.EXE", "\"20261208\"");
+    services.WriteIniString(user, "Run Once A Day", "C:\\BOTH.EXE", "\"20261209\"");
+    services.WriteIniString("QVRUN.INI", "Run Once A Day", "C:\\STALE.EXE", "\"20261209\"");
+    services.WriteIniString(user, "Run Once A Day", "C:\\STALE.EXE", "\"20261201\"");
+    runner.ProcessLine("LOAD C:\\OLD.EXE <R>");
+    runner.ProcessLine("LOAD C:\\BOTH.EXE <R>");
+    runner.ProcessLine("LOAD C:\\STALE.EXE <R>");
+    EXPECT_TRUE(services.launches.empty());
+    host.today.day = 10;
+    runner.ProcessLine("LOAD C:\\OLD.EXE <R>");
+    EXPECT_EQ(services.launches.size(), 1u);
+    EXPECT_EQ(services.ini[user + "|Run Once A Day|C:\\OLD.EXE"], "\"20261210\"");
 }
 
 TEST_F(LaunchTest, ShortcutsShowTheirTargetsIconAndStartInTheirFolder) {

@@ -83,6 +83,20 @@ TEST_F(RunLogTest, SendKeysLinesShowTheWindowAndTheNumberOfKeysNeverTheKeys) {
     EXPECT_NE(host.errorLogs[0].find(faulty), std::string::npos);
 }
 
+// A record that does not stick would start the program at every logon: the log says so.
+TEST_F(RunLogTest, ARunOnceRecordThatCannotBeWrittenIsSaid) {
+    services.iniWritable = false;
+    StartWith({"LOAD C:\\DAILY.EXE <R>"});
+    ASSERT_TRUE(host.RunUntilEnded());
+    EXPECT_EQ(services.launches.size(), 1u);
+    EXPECT_EQ(sink.Lines()[1],
+              std::string(CommonPath) +
+                  " line 1: LOAD C:\\DAILY.EXE <R> -> failed: the run-once record could not be "
+                  "written to C:\\USERS\\ALICE\\APPDATA\\LOCAL\\QUORVEL\\QVRUN.INI: the "
+                  "program will start again at the next logon; outcome: started (0 ms)");
+    EXPECT_TRUE(host.errorLogs.empty());
+}
+
 TEST_F(RunLogTest, LinesStayWholeWhateverTheScriptHolds) {
     StartWith({"FROB\tWITH TAB", "SET A=1"});
     ASSERT_TRUE(host.RunUntilEnded());
