@@ -10,6 +10,7 @@
 #include "interpreter/logic/OpsCopy.h"
 #include "interpreter/logic/OpsFileSystem.h"
 #include "interpreter/logic/OpsNetwork.h"
+#include "interpreter/logic/OpsSendKey.h"
 
 #include <cstdint>
 #include <optional>
@@ -33,16 +34,21 @@ class WindowListPort {
     // Posts WM_SYSCOMMAND with `command` (SC_CLOSE, SC_MINIMIZE) and does not wait.
     virtual void PostSysCommand(std::uintptr_t handle, std::uint32_t command) = 0;
     // Makes the window the foreground window and gives it the focus; false when the handle is
-    // no longer a window.
+    // no longer a window. Windows may refuse the foreground, and say nothing.
     virtual bool BringWindowToFront(std::uintptr_t handle) = 0;
+    // Whether the window (or a window it owns) is the foreground window, which takes the keys.
+    virtual bool IsForeground(std::uintptr_t handle) = 0;
+    // Whether the window's program runs at a higher integrity level than the interpreter (an
+    // elevated program): the system drops keys sent to it without a word.
+    virtual bool RunsAboveOwnLevel(std::uintptr_t handle) = 0;
 };
 
 class KeyboardPort {
   public:
     virtual ~KeyboardPort() = default;
-    // One synthesised key event (keybd_event): virtual key, scan code, flags (1 extended, 2 up).
-    virtual void SendKeyEvent(std::uint8_t virtualKey, std::uint8_t scanCode,
-                              std::uint32_t flags) = 0;
+    // Synthesised key events, handed to the system as one input array (SendInput), so that no
+    // other input falls between them.
+    virtual void SendKeyEvents(const std::vector<logic::KeyEvent>& events) = 0;
     // VkKeyScanA on the current layout: key code in the low byte, shift state in the high
     // byte; -1 when the layout has no key for the character.
     virtual std::int16_t KeyScan(char c) = 0;
@@ -226,8 +232,10 @@ class NullServices final : public AllServicePorts {
     std::vector<WindowEntry> TopLevelWindows(bool) override { return {}; }
     void PostSysCommand(std::uintptr_t, std::uint32_t) override {}
     bool BringWindowToFront(std::uintptr_t) override { return false; }
+    bool IsForeground(std::uintptr_t) override { return false; }
+    bool RunsAboveOwnLevel(std::uintptr_t) override { return false; }
 
-    void SendKeyEvent(std::uint8_t, std::uint8_t, std::uint32_t) override {}
+    void SendKeyEvents(const std::vector<logic::KeyEvent>&) override {}
     std::int16_t KeyScan(char) override { return -1; }
     std::uint32_t ScanCodeOf(std::uint32_t) override { return 0; }
     bool LoadKeyLibrary() override { return false; }

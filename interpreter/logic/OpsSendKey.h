@@ -35,6 +35,10 @@ std::optional<std::uint8_t> LookUpToken(std::string_view token);
 
 inline constexpr std::string_view InvalidTokenFault = "Invalid token";
 inline constexpr std::string_view NoClosingBracketsFault = "No Closing brackets";
+// The target is not where the keys would go, so none is sent: a password must not reach
+// whatever window happens to be in front, nor vanish into an elevated program.
+inline constexpr std::string_view NotInFrontFault = "Window not in front";
+inline constexpr std::string_view HigherLevelFault = "Window runs with higher rights";
 
 inline constexpr std::uint32_t KeyEventExtendedKey = 1;
 inline constexpr std::uint32_t KeyEventKeyUp = 2;

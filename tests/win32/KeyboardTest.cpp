@@ -40,16 +40,30 @@ TEST(Win32Keyboard, TypesAKeyTextIntoTheFocusedWindow) {
     Win32WindowList windows;
     TypingTarget target;
     ASSERT_TRUE(target.Edit());
-    ASSERT_TRUE(windows.BringWindowToFront(reinterpret_cast<std::uintptr_t>(target.Frame())));
+    const auto frame = reinterpret_cast<std::uintptr_t>(target.Frame());
+    ASSERT_TRUE(windows.BringWindowToFront(frame));
     ::SetFocus(target.Edit());
     PumpUntil([] { return false; }, 100);
+    EXPECT_TRUE(windows.IsForeground(frame));
+    EXPECT_FALSE(windows.RunsAboveOwnLevel(frame));
 
     interp::TSendKey sender(keyboard, windows);
     // "~" makes the next key shifted; {BKSP} takes back the "x".
-    const interp::TSendKey::Result result = sender.Send("ab~c1 x{BKSP}");
+    const interp::TSendKey::Result result = sender.SendKeysTo("ab~c1 x{BKSP}", frame);
     EXPECT_EQ(result.value, 0);
     EXPECT_FALSE(result.fault);
     EXPECT_TRUE(PumpUntil([&] { return target.Text() == "abC1 "; })) << target.Text();
+}
+
+TEST(Win32WindowList, AWindowBehindAnotherIsNotInFront) {
+    Win32WindowList windows;
+    TypingTarget behind;
+    TypingTarget front;
+    const auto behindHandle = reinterpret_cast<std::uintptr_t>(behind.Frame());
+    ASSERT_TRUE(windows.BringWindowToFront(reinterpret_cast<std::uintptr_t>(front.Frame())));
+    PumpUntil([] { return false; }, 100);
+    EXPECT_FALSE(windows.IsForeground(behindHandle));
+    EXPECT_FALSE(windows.IsForeground(0));
 }
 
 TEST(Win32Keyboard, ReadsTheLayoutsKeyCodes) {

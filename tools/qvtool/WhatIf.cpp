@@ -155,9 +155,13 @@ class WhatIfHost final : public TimerPort,
     std::vector<WindowEntry> TopLevelWindows(bool) override { return {}; }
     void PostSysCommand(std::uintptr_t, std::uint32_t) override {}
     bool BringWindowToFront(std::uintptr_t) override { return false; }
+    bool IsForeground(std::uintptr_t) override { return true; }
+    bool RunsAboveOwnLevel(std::uintptr_t) override { return false; }
 
     // KeyboardPort: typing is described once per line, not per key.
-    void SendKeyEvent(std::uint8_t, std::uint8_t, std::uint32_t) override { ++keyEvents_; }
+    void SendKeyEvents(const std::vector<logic::KeyEvent>& events) override {
+        keyEvents_ += static_cast<int>(events.size());
+    }
     std::int16_t KeyScan(char c) override {
         const auto u = static_cast<unsigned char>(c);
         if (u >= 'a' && u <= 'z')

@@ -3,13 +3,23 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <vector>
 
 namespace qv::win32 {
 
-void Win32Keyboard::SendKeyEvent(std::uint8_t virtualKey, std::uint8_t scanCode,
-                                 std::uint32_t flags) {
-    // The port's flag bits are keybd_event's own (1 extended, 2 key up).
-    ::keybd_event(virtualKey, scanCode, flags & (KEYEVENTF_EXTENDEDKEY | KEYEVENTF_KEYUP), 0);
+void Win32Keyboard::SendKeyEvents(const std::vector<logic::KeyEvent>& events) {
+    std::vector<INPUT> inputs(events.size());
+    for (std::size_t i = 0; i < events.size(); ++i) {
+        INPUT& input = inputs[i];
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = events[i].virtualKey;
+        input.ki.wScan = events[i].scanCode;
+        // The event's flag bits are the system's own (1 extended, 2 key up).
+        input.ki.dwFlags = events[i].flags & (KEYEVENTF_EXTENDEDKEY | KEYEVENTF_KEYUP);
+    }
+    if (!inputs.empty()) {
+        ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    }
 }
 
 std::int16_t Win32Keyboard::KeyScan(char c) {

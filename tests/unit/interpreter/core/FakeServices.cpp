@@ -25,12 +25,22 @@ void FakeServices::PostSysCommand(std::uintptr_t handle, std::uint32_t command) 
 
 bool FakeServices::BringWindowToFront(std::uintptr_t handle) {
     broughtToFront.push_back(handle);
+    for (const FakeWindow& w : windows)
+        if (w.handle == handle && w.takesFront)
+            foreground = handle;
     return true;
 }
 
-void FakeServices::SendKeyEvent(std::uint8_t virtualKey, std::uint8_t scanCode,
-                                std::uint32_t flags) {
-    keyEvents.push_back({virtualKey, scanCode, flags});
+bool FakeServices::RunsAboveOwnLevel(std::uintptr_t handle) {
+    for (const FakeWindow& w : windows)
+        if (w.handle == handle)
+            return w.elevated;
+    return false;
+}
+
+void FakeServices::SendKeyEvents(const std::vector<logic::KeyEvent>& events) {
+    ++keyBursts;
+    keyEvents.insert(keyEvents.end(), events.begin(), events.end());
 }
 
 std::int16_t FakeServices::KeyScan(char c) {

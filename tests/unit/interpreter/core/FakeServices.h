@@ -26,14 +26,18 @@ class FakeServices : public AllServicePorts {
         std::string title;
         bool visible = true;
         std::uintptr_t handle = 0;
+        bool takesFront = true; // false: Windows refuses to bring it to the foreground
+        bool elevated = false;  // its program runs at a higher integrity level
     };
     std::vector<FakeWindow> windows;
     std::uintptr_t AddWindow(const std::string& title, bool visible = true);
     std::vector<std::pair<std::uintptr_t, std::uint32_t>> posted;
     std::vector<std::uintptr_t> broughtToFront;
+    std::uintptr_t foreground = 0;
 
     // Keyboard: a US layout by default; scan codes default to the key code's low five bits.
     std::vector<logic::KeyEvent> keyEvents;
+    int keyBursts = 0; // the input arrays handed to the system
     std::map<std::uint32_t, std::uint32_t> scanCodes;
     bool keyLibraryLoads = false;
     int keyLibraryResult = 0;
@@ -110,8 +114,10 @@ class FakeServices : public AllServicePorts {
     std::vector<WindowEntry> TopLevelWindows(bool visibleOnly) override;
     void PostSysCommand(std::uintptr_t handle, std::uint32_t command) override;
     bool BringWindowToFront(std::uintptr_t handle) override;
+    bool IsForeground(std::uintptr_t handle) override { return handle == foreground; }
+    bool RunsAboveOwnLevel(std::uintptr_t handle) override;
     // KeyboardPort
-    void SendKeyEvent(std::uint8_t virtualKey, std::uint8_t scanCode, std::uint32_t flags) override;
+    void SendKeyEvents(const std::vector<logic::KeyEvent>& events) override;
     std::int16_t KeyScan(char c) override;
     std::uint32_t ScanCodeOf(std::uint32_t virtualKey) override;
     bool LoadKeyLibrary() override { return keyLibraryLoads; }
