@@ -69,9 +69,11 @@ class FilePort : public logic::CopyFileSystem {
                                                          const std::string& mask) = 0;
     // MoveFileA: renames or moves a file; false on failure.
     virtual bool MoveOrRename(const std::string& oldName, const std::string& newName) = 0;
-    // The shell's file operation: deletes the NUL-separated, double-NUL-ended `pathList` to the
-    // Recycle Bin without asking, without error dialogs.
-    virtual void RecycleDelete(const std::string& pathList) = 0;
+    // The shell's file operation on the NUL-separated, double-NUL-ended `pathList`: each path
+    // made absolute (the Recycle Bin takes only whole paths), those that match nothing passed
+    // over, the rest deleted to the Recycle Bin without any question or error dialog. 0 when
+    // done or when nothing matched, else the shell's code.
+    virtual std::uint32_t RecycleDelete(const std::string& pathList) = 0;
 };
 
 // What the shell reads from a shortcut (.LNK) through its link object.
@@ -253,7 +255,7 @@ class NullServices final : public AllServicePorts {
         return {};
     }
     bool MoveOrRename(const std::string&, const std::string&) override { return false; }
-    void RecycleDelete(const std::string&) override {}
+    std::uint32_t RecycleDelete(const std::string&) override { return 0; }
 
     bool ShellOpen(const std::string&, const std::string&, const std::string&, int, bool) override {
         return false;

@@ -171,26 +171,54 @@ TEST_F(Win32FilesTest, RenamesAndMovesFiles) {
     EXPECT_TRUE(files.Exists(scratch / "c.txt"));
 }
 
-TEST_F(Win32FilesTest, RecycleDeleteAsksTheShellSilentlyWithTheWholeList) {
+// What the shell is asked: whole paths only (a relative one would not go to the Recycle Bin),
+// none that matches nothing, no question and no error dialog, owned by the progress window.
+TEST_F(Win32FilesTest, RecycleDeleteAsksTheShellForWholePathsWithoutAnyDialog) {
     SHFILEOPSTRUCTA seen{};
     std::string from;
+    int calls = 0;
+    int answer = 0;
     files.FO1.SetShellCall([&](SHFILEOPSTRUCTA& operation) {
+        ++calls;
         seen = operation;
         const char* p = operation.pFrom;
         while (*p != '\0')
             p += std::strlen(p) + 1;
         from.assign(operation.pFrom, p + 1);
+        return answer;
+    });
+    Win32Files owned([] { return reinterpret_cast<HWND>(0x1234); });
+    owned.FO1.SetShellCall([&](SHFILEOPSTRUCTA& operation) {
+        seen = operation;
         return 0;
     });
-    files.RecycleDelete(std::string("c:\\temp\\*.tmp\0c:\\temp\\old.log\0\0", 31));
-    EXPECT_EQ(seen.wFunc, static_cast<UINT>(FO_DELETE));
-    EXPECT_EQ(seen.fFlags, FOF_ALLOWUNDO | FOF_NOCONFIRMATION);
-    EXPECT_EQ(seen.hwnd, nullptr);
-    EXPECT_EQ(from, std::string("c:\\temp\\*.tmp\0c:\\temp\\old.log\0\0", 31));
 
-    from.clear();
-    files.RecycleDelete(std::string("\0\0", 2));
-    EXPECT_TRUE(from.empty());
+    WriteText(scratch / "rel.txt", "r");
+    WriteText(scratch / "a.tmp", "a");
+    WriteText(scratch / "b.tmp", "b");
+    const std::string before = testing::CurrentFolder();
+    ASSERT_TRUE(::SetCurrentDirectoryA(scratch.Path().c_str()));
+    const std::uint32_t result =
+        files.RecycleDelete(std::string("rel.txt\0missing.txt\0", 21) + scratch / "*.tmp" + '\0');
+    ::SetCurrentDirectoryA(before.c_str());
+    EXPECT_EQ(result, 0u);
+    ASSERT_EQ(calls, 1);
+    EXPECT_EQ(seen.wFunc, static_cast<UINT>(FO_DELETE));
+    EXPECT_EQ(seen.fFlags, FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_NOERRORUI);
+    EXPECT_EQ(from, (scratch / "rel.txt") + '\0' + (scratch / "*.tmp") + '\0' + '\0');
+
+    // Nothing that matches: nothing to ask, and no failure.
+    EXPECT_EQ(files.RecycleDelete(std::string("missing.txt\0\0", 13)), 0u);
+    EXPECT_EQ(files.RecycleDelete(std::string("\0\0", 2)), 0u);
+    EXPECT_EQ(calls, 1);
+
+    // The shell's refusal is the result.
+    answer = ERROR_ACCESS_DENIED;
+    EXPECT_EQ(files.RecycleDelete((scratch / "a.tmp") + '\0' + '\0'),
+              static_cast<std::uint32_t>(ERROR_ACCESS_DENIED));
+
+    EXPECT_EQ(owned.RecycleDelete((scratch / "b.tmp") + '\0' + '\0'), 0u);
+    EXPECT_EQ(seen.hwnd, reinterpret_cast<HWND>(0x1234));
 }
 
 // The progress window as a copy sees it, answering every replace question alike.

@@ -14,6 +14,7 @@
 namespace qv::win32 {
 namespace {
 
+using testing::CurrentFolder;
 using testing::ReadText;
 using testing::ScratchFolder;
 using testing::WriteText;
@@ -118,12 +119,6 @@ std::string Quoted(const std::string& path) {
     quoted += path;
     quoted += '"';
     return quoted;
-}
-
-std::string CurrentFolder() {
-    char folder[MAX_PATH] = {};
-    ::GetCurrentDirectoryA(MAX_PATH, folder);
-    return folder;
 }
 
 std::string SystemProgram(const char* name) {

@@ -226,7 +226,7 @@ class WhatIfHost final : public TimerPort,
         Note("would rename " + Trim(oldName) + " to " + Trim(newName));
         return true;
     }
-    void RecycleDelete(const std::string& pathList) override {
+    std::uint32_t RecycleDelete(const std::string& pathList) override {
         std::string shown;
         for (std::size_t at = 0; at < pathList.size() && pathList[at];) {
             const std::size_t end = pathList.find('\0', at);
@@ -234,6 +234,7 @@ class WhatIfHost final : public TimerPort,
             at = end == std::string::npos ? pathList.size() : end + 1;
         }
         Note("would move " + shown + " to the Recycle Bin");
+        return 0;
     }
 
     // ProgramPort

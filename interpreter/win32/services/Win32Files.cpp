@@ -33,6 +33,30 @@ std::vector<logic::FolderEntry> FindEntries(const std::string& pattern) {
     return entries;
 }
 
+std::string FullPath(const std::string& path) {
+    const DWORD needed = ::GetFullPathNameA(path.c_str(), 0, nullptr, nullptr);
+    if (needed == 0) {
+        return path;
+    }
+    std::string full(needed, '\0');
+    const DWORD length = ::GetFullPathNameA(path.c_str(), needed, full.data(), nullptr);
+    if (length == 0 || length >= needed) {
+        return path;
+    }
+    full.resize(length);
+    return full;
+}
+
+// Whether a path or pattern names at least one file or folder.
+bool MatchesAnything(std::string path) {
+    while (path.size() > 3 && path.back() == '\\') {
+        path.pop_back();
+    }
+    WIN32_FIND_DATAA found{};
+    const UniqueFindHandle search(::FindFirstFileA(path.c_str(), &found));
+    return static_cast<bool>(search);
+}
+
 std::string CurrentFolder() {
     const DWORD needed = ::GetCurrentDirectoryA(0, nullptr);
     std::string folder(needed, '\0');
@@ -76,9 +100,9 @@ std::string ReadFileVersionText(const std::string& path) {
     return std::string(chars, end);
 }
 
-Win32Files::Win32Files() {
+Win32Files::Win32Files(std::function<HWND()> owner) : owner_(std::move(owner)) {
     FO1.Operation = TFileOp::foDelete;
-    FO1.Flags = fofAllowUndo | fofNoConfirmation;
+    FO1.Flags = fofAllowUndo | fofNoConfirmation | fofNoErrorUI;
 }
 
 bool Win32Files::IsFolder(const std::string& path) {
@@ -142,7 +166,7 @@ bool Win32Files::MoveOrRename(const std::string& oldName, const std::string& new
     return ::MoveFileA(oldName.c_str(), newName.c_str()) != FALSE;
 }
 
-void Win32Files::RecycleDelete(const std::string& pathList) {
+std::uint32_t Win32Files::RecycleDelete(const std::string& pathList) {
     // FO1 takes its paths ";"-separated and makes the shell's list again.
     std::string paths;
     std::size_t start = 0;
@@ -151,17 +175,27 @@ void Win32Files::RecycleDelete(const std::string& pathList) {
         if (end == std::string::npos) {
             end = pathList.size();
         }
+        // The Recycle Bin takes only whole paths: a relative one would be deleted outright.
+        const std::string path = FullPath(pathList.substr(start, end - start));
+        start = end + 1;
+        // A path that matches nothing would fail the whole list; there is nothing to delete.
+        if (!MatchesAnything(path)) {
+            continue;
+        }
         if (!paths.empty()) {
             paths.push_back(';');
         }
-        paths.append(pathList, start, end - start);
-        start = end + 1;
+        paths += path;
     }
     if (paths.empty()) {
-        return;
+        return 0;
     }
     FO1.FilesFrom = paths;
-    FO1.SetActive(true);
+    FO1.Owner = owner_ ? owner_() : nullptr;
+    if (!FO1.SetActive(true)) {
+        return static_cast<std::uint32_t>(FO1.Result);
+    }
+    return FO1.OperationAborted ? ERROR_CANCELLED : 0;
 }
 
 } // namespace qv::win32

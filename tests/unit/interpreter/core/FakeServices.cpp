@@ -213,7 +213,7 @@ bool FakeServices::MoveOrRename(const std::string& oldName, const std::string& n
     return true;
 }
 
-void FakeServices::RecycleDelete(const std::string& pathList) {
+std::uint32_t FakeServices::RecycleDelete(const std::string& pathList) {
     std::size_t start = 0;
     while (start < pathList.size() && pathList[start] != '\0') {
         const std::size_t end = pathList.find('\0', start);
@@ -222,6 +222,7 @@ void FakeServices::RecycleDelete(const std::string& pathList) {
         files_.erase(Key(path));
         start = end + 1;
     }
+    return recycleResult;
 }
 
 bool FakeServices::ShellOpen(const std::string& file, const std::string& parameters,

@@ -60,6 +60,7 @@ class FakeServices : public AllServicePorts {
     // Called after each successful CopyFile, e.g. to press Next between files.
     std::function<void(const std::string& source, const std::string& target)> onCopyFile;
     std::vector<std::string> recycled;
+    std::uint32_t recycleResult = 0; // what the shell answers a delete
 
     // Program starts.
     struct Launch {
@@ -134,7 +135,7 @@ class FakeServices : public AllServicePorts {
     std::vector<logic::FolderEntry> ListMatching(const std::string& folder,
                                                  const std::string& mask) override;
     bool MoveOrRename(const std::string& oldName, const std::string& newName) override;
-    void RecycleDelete(const std::string& pathList) override;
+    std::uint32_t RecycleDelete(const std::string& pathList) override;
     // ProgramPort
     bool ShellOpen(const std::string& file, const std::string& parameters,
                    const std::string& folder, int showCode, bool ownedByWindow) override;
