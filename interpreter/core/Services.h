@@ -142,8 +142,8 @@ class SystemSettingsPort : public logic::DateClockPort {
     // Enables the named privilege ("SeShutdownPrivilege", "SeSystemtimePrivilege") in the
     // process token when the user holds it; false otherwise.
     virtual bool EnablePrivilege(const std::string& name) = 0;
-    // ExitWindowsEx(flags, 0); false when refused.
-    virtual bool ExitWindowsWith(unsigned flags) = 0;
+    // ExitWindowsEx(flags, reason); false when refused.
+    virtual bool ExitWindowsWith(unsigned flags, unsigned reason) = 0;
     // SetEnvironmentVariableA in the interpreter's own environment; false when refused.
     virtual bool SetEnvironmentValue(const std::string& name, const std::string& value) = 0;
     // A whole number from 0 to count - 1, from a generator seeded from the clock.
@@ -288,7 +288,7 @@ class NullServices final : public AllServicePorts {
     std::string ShortDateFormat() override { return "dd/MM/yyyy"; }
     bool SetSystemTime(const logic::DateAndTime&) override { return false; }
     bool EnablePrivilege(const std::string&) override { return false; }
-    bool ExitWindowsWith(unsigned) override { return false; }
+    bool ExitWindowsWith(unsigned, unsigned) override { return false; }
     bool SetEnvironmentValue(const std::string&, const std::string&) override { return false; }
     int RandomBelow(int) override { return 0; }
 

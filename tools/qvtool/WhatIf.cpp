@@ -343,7 +343,7 @@ class WhatIfHost final : public TimerPort,
         return true;
     }
     bool EnablePrivilege(const std::string&) override { return true; }
-    bool ExitWindowsWith(unsigned flags) override {
+    bool ExitWindowsWith(unsigned flags, unsigned) override {
         Note(flags == logic::EwxLogoff     ? "would log the user off"
              : flags == logic::EwxReboot   ? "would restart the computer"
              : flags == logic::EwxShutdown ? "would shut the computer down"

@@ -287,18 +287,20 @@ bool FakeServices::SetWallpaper(const std::string& path) {
 
 bool FakeServices::SetSystemTime(const logic::DateAndTime& universal) {
     calls.push_back("SetSystemTime");
+    if (!privilegesHeld || systemRefuses)
+        return false;
     systemTimes.push_back(universal);
     return true;
 }
 
 bool FakeServices::EnablePrivilege(const std::string& name) {
     calls.push_back("EnablePrivilege " + name);
-    return true;
+    return privilegesHeld;
 }
 
-bool FakeServices::ExitWindowsWith(unsigned flags) {
-    calls.push_back("ExitWindows " + std::to_string(flags));
-    return true;
+bool FakeServices::ExitWindowsWith(unsigned flags, unsigned reason) {
+    calls.push_back("ExitWindows " + std::to_string(flags) + " reason " + std::to_string(reason));
+    return privilegesHeld && !systemRefuses;
 }
 
 bool FakeServices::SetEnvironmentValue(const std::string& name, const std::string& value) {

@@ -94,6 +94,8 @@ class FakeServices : public AllServicePorts {
     std::string shortDateFormat = "dd/MM/yyyy";
     std::vector<logic::DateAndTime> systemTimes;
     std::vector<std::string> calls; // privileges, exits and time changes, in order
+    bool privilegesHeld = true;     // the user holds the privileges asked for
+    bool systemRefuses = false;     // date and exit calls fail
     std::map<std::string, std::string> environment;
     int randomAnswer = 0;
 
@@ -162,7 +164,7 @@ class FakeServices : public AllServicePorts {
     std::string ShortDateFormat() override { return shortDateFormat; }
     bool SetSystemTime(const logic::DateAndTime& universal) override;
     bool EnablePrivilege(const std::string& name) override;
-    bool ExitWindowsWith(unsigned flags) override;
+    bool ExitWindowsWith(unsigned flags, unsigned reason) override;
     bool SetEnvironmentValue(const std::string& name, const std::string& value) override;
     int RandomBelow(int count) override;
     // MenuDialogPort

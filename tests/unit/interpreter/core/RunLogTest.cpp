@@ -97,6 +97,42 @@ TEST_F(RunLogTest, ARunOnceRecordThatCannotBeWrittenIsSaid) {
     EXPECT_TRUE(host.errorLogs.empty());
 }
 
+// A date or shutdown refused for lack of the privilege, or by Windows, is said in the run log;
+// the Error Log stays silent.
+TEST_F(RunLogTest, ADateOrShutdownThatWindowsRefusesIsSaidInTheLogOnly) {
+    for (const bool held : {false, true}) {
+        SCOPED_TRACE(held);
+        FakeHost h;
+        FakeServices s(h);
+        Runner r(h.Ports(), s.Ports());
+        h.Attach(r);
+        MemorySink lines;
+        RunLog runLog(lines, h);
+        r.SetObserver(&runLog);
+        s.privilegesHeld = held;
+        s.systemRefuses = true;
+        h.AddScript(CommonPath, {"DATE 01/01/2027", "SHUTDOWN"});
+        r.FormCreate(std::nullopt);
+        ASSERT_TRUE(h.RunUntilEnded());
+        const std::string script = CommonPath;
+        const std::vector<std::string> expected = {
+            "script " + script,
+            script + " line 1: DATE 01/01/2027 -> failed: " +
+                (held ? "Windows refused to set the date"
+                      : "the user does not hold SeSystemtimePrivilege to set the date") +
+                " (0 ms)",
+            script + " line 2: SHUTDOWN -> failed: " +
+                (held ? "Windows refused to end the session"
+                      : "the user does not hold SeShutdownPrivilege to end the session") +
+                " (0 ms)",
+            "run ended",
+        };
+        EXPECT_EQ(lines.Lines(), expected) << lines.text;
+        EXPECT_TRUE(h.errorLogs.empty());
+        r.SetObserver(nullptr);
+    }
+}
+
 TEST_F(RunLogTest, LinesStayWholeWhateverTheScriptHolds) {
     StartWith({"FROB\tWITH TAB", "SET A=1"});
     ASSERT_TRUE(host.RunUntilEnded());
