@@ -8,6 +8,10 @@
 #include <fstream>
 #include <memory>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace qv {
 namespace {
 
@@ -233,6 +237,45 @@ TEST_F(CompiledScriptTest, FilesAreWrittenAtomicallyAndReadBack) {
     EXPECT_EQ(LoadCompiledScript(out, *cipher).status, ReadResult::Status::Ok);
     EXPECT_EQ(LoadCompiledScript((dir / "missing.qvc").string(), *cipher).status,
               ReadResult::Status::Invalid);
+    std::filesystem::remove_all(dir);
+}
+
+// A script an administrator protected or hid stays so after the next compile; a new file gets the
+// usual mode.
+TEST_F(CompiledScriptTest, ReplacingKeepsTheTargetsPermissionsAndAttributes) {
+    const auto dir =
+        std::filesystem::temp_directory_path() /
+        ("qv-replace-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+    std::filesystem::create_directories(dir);
+    const std::string target = (dir / "office.qvc").string();
+    std::ofstream(target, std::ios::binary) << "old";
+#ifdef _WIN32
+    ASSERT_TRUE(SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE));
+#else
+    std::filesystem::permissions(target, std::filesystem::perms::owner_read |
+                                             std::filesystem::perms::owner_write |
+                                             std::filesystem::perms::group_read);
+#endif
+    ASSERT_TRUE(ReplaceFileAtomically(target, "new contents").ok);
+    std::string bytes;
+    ASSERT_TRUE(ReadWholeFile(target, bytes).ok);
+    EXPECT_EQ(bytes, "new contents");
+#ifdef _WIN32
+    EXPECT_TRUE(GetFileAttributesA(target.c_str()) & FILE_ATTRIBUTE_HIDDEN);
+#else
+    EXPECT_EQ(std::filesystem::status(target).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                  std::filesystem::perms::group_read);
+#endif
+    // Only the target is left: no temporary or backup file.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1);
+
+    const std::string fresh = (dir / "fresh.qvc").string();
+    ASSERT_TRUE(ReplaceFileAtomically(fresh, "x").ok);
+#ifndef _WIN32
+    EXPECT_TRUE((std::filesystem::status(fresh).permissions() &
+                 std::filesystem::perms::owner_read) != std::filesystem::perms::none);
+#endif
     std::filesystem::remove_all(dir);
 }
 
