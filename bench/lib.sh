@@ -6,6 +6,29 @@ export WINEPREFIX=${QV_BENCH_PREFIX:-$bench_top/build/wineprefix-bench}
 export QV_WINE_DESKTOP=1024x768
 source "$bench_top/scripts/wine-env.sh"
 
+# The opening every Wine benchmark shares: stops with a message when a program it needs is not
+# built, runs the calling script again on a private display when there is none, then under the
+# prefix's lock, and prepares the prefix with HOLDER keeping its desktop open (bench_stop ends
+# it). Usage: bench_begin NAME LIMIT HOLDER [NEEDED...] -- "$@"
+bench_begin() {
+    local name=$1 limit=$2 holder=$3
+    shift 3
+    for need in "$holder" "$@"; do
+        [ "$need" = -- ] && break
+        [ -e "$need" ] || {
+            echo "$name bench: $need is missing; build the native and windows presets first" >&2
+            exit 1
+        }
+    done
+    while [ $# -gt 0 ] && [ "$1" != -- ]; do shift; done
+    [ $# -gt 0 ] && shift
+    if [ -z "${DISPLAY:-}" ]; then
+        exec timeout -k 10 "$limit" "$bench_top/scripts/with-xvfb" "$0" "$@"
+    fi
+    bench_lock "$@"
+    bench_prefix "$holder" "$limit" || exit 1
+}
+
 # One benchmark at a time in the prefix (each stops the prefix's server at its end): runs the
 # calling script again under the prefix's lock.
 bench_lock() {

@@ -18,18 +18,8 @@ holder_program=$windows_build/bench/startup/qvminwindow.exe
 qvtool=${QV_QVTOOL:-$top/build/native/tools/qvtool/qvtool}
 first_tick_ms=500
 
-for need in "$qvrun" "$holder_program" "$qvtool"; do
-    [ -e "$need" ] || {
-        echo "copy bench: $need is missing; build the native and windows presets first" >&2
-        exit 1
-    }
-done
-if [ -z "${DISPLAY:-}" ]; then
-    exec timeout -k 10 1800 "$top/scripts/with-xvfb" "$0" "$@"
-fi
 source "$top/bench/lib.sh"
-bench_lock "$@"
-bench_prefix "$holder_program" 1800 || exit 1
+bench_begin copy 1800 "$holder_program" "$qvrun" "$qvtool" -- "$@"
 work=$(mktemp -d)
 area="$WINEPREFIX/drive_c/qv-bench-copy"
 area_win='C:\qv-bench-copy'

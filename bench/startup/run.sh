@@ -15,18 +15,8 @@ minimal=$windows_build/bench/startup/qvminwindow.exe
 qvtool=${QV_QVTOOL:-$top/build/native/tools/qvtool/qvtool}
 first_tick_ms=500
 
-for need in "$qvrun" "$minimal" "$qvtool"; do
-    [ -e "$need" ] || {
-        echo "startup bench: $need is missing; build the native and windows presets first" >&2
-        exit 1
-    }
-done
-if [ -z "${DISPLAY:-}" ]; then
-    exec timeout -k 10 900 "$top/scripts/with-xvfb" "$0" "$@"
-fi
 source "$top/bench/lib.sh"
-bench_lock "$@"
-bench_prefix "$minimal" 900 || exit 1
+bench_begin startup 900 "$minimal" "$qvrun" "$qvtool" -- "$@"
 work=$(mktemp -d)
 trap 'bench_stop; rm -rf "$work"' EXIT
 : >"$work/header.qvs"

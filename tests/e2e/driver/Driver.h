@@ -3,6 +3,7 @@
 // controls, starts programs and waits for them. Every wait is bounded.
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,8 @@ namespace qv::e2e {
 struct Session {
     HANDLE process = nullptr;
     DWORD processId = 0;
+    DWORD startTick = 0; // when the program was started
+    DWORD markTick = 0;  // when the last wait-window found its window
 };
 
 // A window is named by its exact title, or by "class=NAME" for windows whose title changes.
@@ -29,6 +32,15 @@ std::vector<DWORD> ProcessesNamed(const std::string& imageName);
 bool TerminateById(DWORD processId);
 
 std::string QuoteArgument(const std::string& argument);
+
+// The editor's list view, read from outside: one line per row, its columns separated by TAB.
+bool ReadListRows(HWND list, std::string& rows);
+// Selects and focuses one row of a list view in another program, and no other.
+bool SelectListRow(HWND list, int row);
+// The number of rows of a list view in another program; -1 when it does not answer.
+int ListRowCount(HWND list);
+// A control or command of the editor by its name in editor/win32/ControlIds.h.
+std::optional<int> EditorCommandId(const std::string& name);
 
 // Windows of the driver's own, for the commands that act on other programs' windows: a titled
 // top-level window holding one edit control, kept alive by a thread of its own.

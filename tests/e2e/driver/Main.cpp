@@ -89,6 +89,7 @@ bool StepStart(const Args& args, Session& session) {
         Report("start: one program per invocation");
         return false;
     }
+    session.startTick = GetTickCount();
     if (!StartProgram(args, session)) {
         Report("cannot start " + args[0] + " (error " + std::to_string(GetLastError()) + ")");
         return false;
@@ -98,8 +99,10 @@ bool StepStart(const Args& args, Session& session) {
 }
 
 bool StepWaitWindow(const Args& args, Session& session) {
-    if (WaitTopWindow(args[0], session.processId, Number(args[1])))
+    if (WaitTopWindow(args[0], session.processId, Number(args[1]))) {
+        session.markTick = GetTickCount();
         return true;
+    }
     Report("no visible window \"" + args[0] + "\" within " + args[1] + " ms");
     return false;
 }
@@ -354,7 +357,156 @@ bool StepNoCrashDialog(const Args&, Session&) {
     return ok;
 }
 
+bool StepRows(const Args& args, Session& session) {
+    HWND list = RequireControl(args, session);
+    std::string rows;
+    if (!list || !ReadListRows(list, rows)) {
+        Report("cannot read the rows of " + args[1]);
+        return false;
+    }
+    return WriteOut(rows, args.size() > 2 ? args[2] : std::string());
+}
+
+// Waits until the list holds COUNT rows and prints the milliseconds since the last wait-window
+// found its window (else since the program started, else since the step began): a long load or
+// refresh, timed from outside.
+bool StepTimeRows(const Args& args, Session& session) {
+    const DWORD begin = session.markTick  ? session.markTick
+                        : session.process ? session.startTick
+                                          : GetTickCount();
+    const int wanted = static_cast<int>(Number(args[2]));
+    for (;;) {
+        HWND top = FindTopWindow(args[0], session.processId, true);
+        HWND list = top ? FindControl(top, args[1]) : nullptr;
+        if (list && ListRowCount(list) == wanted)
+            return WriteOut(std::to_string(GetTickCount() - begin) + "\n", {});
+        if (GetTickCount() - begin >= Number(args[3])) {
+            Report(args[1] + " did not hold " + args[2] + " rows within " + args[3] + " ms");
+            return false;
+        }
+        Sleep(1);
+    }
+}
+
+// Opens a file for reading, sharing neither writing nor deleting, until the driver ends: another
+// program cannot replace it meanwhile.
+bool StepHoldFile(const Args& args, Session&) {
+    HANDLE file = CreateFileA(args[0].c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        Report("cannot open " + args[0]);
+        return false;
+    }
+    return true;
+}
+
+// Waits until no window of that name is visible any more (a dialog that closes itself).
+bool StepWaitUnseen(const Args& args, Session& session) {
+    DWORD start = GetTickCount();
+    while (FindTopWindow(args[0], session.processId, true)) {
+        if (GetTickCount() - start >= Number(args[1])) {
+            Report("window \"" + args[0] + "\" still shown after " + args[1] + " ms");
+            return false;
+        }
+        Sleep(10);
+    }
+    return true;
+}
+
+// Waits until row ROW of a list reads TEXT in its first column: the effect of a posted key.
+bool StepWaitRow(const Args& args, Session& session) {
+    HWND list = RequireControl(args, session);
+    if (!list)
+        return false;
+    const std::size_t wanted = Number(args[2]);
+    const DWORD start = GetTickCount();
+    std::string title;
+    for (;;) {
+        std::string rows;
+        if (ReadListRows(list, rows)) {
+            std::size_t begin = 0;
+            for (std::size_t row = 0; row < wanted && begin != std::string::npos; ++row) {
+                begin = rows.find('\n', begin);
+                begin = begin == std::string::npos ? begin : begin + 1;
+            }
+            title = begin == std::string::npos ? std::string()
+                                               : rows.substr(begin, rows.find('\t', begin) - begin);
+            if (begin != std::string::npos && title == args[3])
+                return true;
+        }
+        if (GetTickCount() - start >= Number(args[4])) {
+            Report("row " + args[2] + " reads \"" + title + "\", not \"" + args[3] + "\"");
+            return false;
+        }
+        Sleep(10);
+    }
+}
+
+// Replaces a control's text, as a paste of the whole text would (backslash-n stands for CR LF).
+bool StepSetText(const Args& args, Session& session) {
+    HWND control = RequireControl(args, session);
+    if (!control)
+        return false;
+    std::string text;
+    for (std::size_t i = 0; i < args[2].size(); ++i) {
+        if (args[2][i] == '\\' && i + 1 < args[2].size() && args[2][i + 1] == 'n') {
+            text += "\r\n";
+            ++i;
+        } else {
+            text += args[2][i];
+        }
+    }
+    DWORD_PTR done = 0;
+    if (SendMessageTimeoutA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+                            SMTO_NORMAL, 60000, &done) &&
+        done)
+        return true;
+    Report("cannot set the text of " + args[1]);
+    return false;
+}
+
+bool StepSelect(const Args& args, Session& session) {
+    HWND list = RequireControl(args, session);
+    if (list && SelectListRow(list, static_cast<int>(Number(args[2]))))
+        return true;
+    Report("cannot select row " + args[2] + " of " + args[1]);
+    return false;
+}
+
+// A menu or tool-bar command of the editor, posted as its menu would send it.
+bool StepCommand(const Args& args, Session& session) {
+    HWND top = RequireTop(args[0], session);
+    std::optional<int> id = EditorCommandId(args[1]);
+    DWORD number = 0;
+    if (!id && !args[1].empty() && args[1].find_first_not_of("0123456789") == std::string::npos)
+        number = Number(args[1]);
+    if (!top || (!id && number == 0)) {
+        Report("no command " + args[1]);
+        return false;
+    }
+    return PostMessageA(top, WM_COMMAND, MAKEWPARAM(id ? *id : number, 0), 0) != 0;
+}
+
+// A key pressed in a control: the key down and up as the keyboard would post them.
+bool StepKey(const Args& args, Session& session) {
+    HWND control = RequireControl(args, session);
+    if (!control)
+        return false;
+    const WPARAM key = Number(args[2]);
+    return PostMessageA(control, WM_KEYDOWN, key, 1) != 0 &&
+           PostMessageA(control, WM_KEYUP, key, 0xC0000001) != 0;
+}
+
 const Step Steps[] = {
+    {"rows", 2, 3, StepRows},
+    {"wait-unseen", 2, 2, StepWaitUnseen},
+    {"hold-file", 1, 1, StepHoldFile},
+    {"time-rows", 4, 4, StepTimeRows},
+    {"command", 2, 2, StepCommand},
+    {"select", 3, 3, StepSelect},
+    {"set-text", 3, 3, StepSetText},
+    {"wait-row", 5, 5, StepWaitRow},
+    {"key", 3, 3, StepKey},
     {"start", 1, SIZE_MAX, StepStart},
     {"wait-window", 2, 2, StepWaitWindow},
     {"wait-shown", 3, 3, StepWaitShown},
@@ -408,6 +560,16 @@ int Usage() {
         "  enabled WINDOW CONTROL | disabled WINDOW CONTROL\n"
         "  control-visible WINDOW CONTROL | control-hidden WINDOW CONTROL\n"
         "  click WINDOW CONTROL        press a button (fails when disabled or hidden)\n"
+        "  wait-unseen WINDOW MS       wait until no window WINDOW is visible\n"
+        "  hold-file PATH              keep PATH open, unshared, until the driver ends\n"
+        "  rows WINDOW LIST [FILE]     a list view's rows, columns separated by TAB\n"
+        "  time-rows WINDOW LIST N MS  wait for N rows; print the ms since the last\n"
+        "                              wait-window (else since the start)\n"
+        "  command WINDOW NAME         post the editor's menu command NAME (or a number)\n"
+        "  select WINDOW LIST ROW      select and focus one row of a list view\n"
+        "  set-text WINDOW CONTROL TEXT  replace a control's text (\\n for a line end)\n"
+        "  wait-row WINDOW LIST ROW TITLE MS  wait until that row's title reads TITLE\n"
+        "  key WINDOW CONTROL VK       post a key (a virtual-key number) to a control\n"
         "  close WINDOW                ask the window to close\n"
         "  wait-exit MS                wait for the started program; fails on a crash\n"
         "  terminate                   end the started program\n"
@@ -419,8 +581,8 @@ int Usage() {
         "  wait-closed TITLE MS        wait until that window has been closed\n"
         "  own-text TITLE [FILE]       the text of that window's edit control\n"
         "WINDOW is an exact title or class=NAME; CONTROL a name from the interpreter's\n"
-        "control IDs (LoadingAppName, Edit1, ...), MessageText, OK, a number or "
-        "class=NAME.\n",
+        "or the editor's control IDs (LoadingAppName, ListView1, ...), MessageText, OK, a\n"
+        "number or class=NAME.\n",
         stderr);
     return 2;
 }

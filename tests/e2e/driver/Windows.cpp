@@ -113,6 +113,8 @@ HWND FindControl(HWND top, const std::string& control) {
     } else if (!ParseId(control, search.id)) {
         std::optional<int> id = qv::win32::FindControlId(qv::ids::QvrunControls, control);
         if (!id)
+            id = EditorCommandId(control);
+        if (!id)
             id = qv::win32::FindControlId(SystemControls, control);
         if (!id)
             return nullptr;

@@ -1,0 +1,121 @@
+#pragma once
+// Control and command IDs and window class names of the editor's windows, shared with the
+// end-to-end driver, which finds the windows by class and reads, presses or sends them by name.
+#include "common/win32/ControlNames.h"
+
+// Every control of qvdev's windows, by its form's name, once.
+#define QV_QVDEV_CONTROLS(X)                                                                       \
+    /* TfrmView, the main window */                                                                \
+    X(ListView1, 1001)                                                                             \
+    X(Memo1, 1002)                                                                                 \
+    X(StatusBar1, 1003)                                                                            \
+    X(CoolBar1, 1004)                                                                              \
+    X(ToolBar1, 1005)                                                                              \
+    X(ToolBar2, 1006)                                                                              \
+    X(cboMenu, 1007)                                                                               \
+    X(MenuTools, 1008)                                                                             \
+    /* TfrmCompile, "Compiler" */                                                                  \
+    X(Label1, 1101)                                                                                \
+    X(Progress, 1102)                                                                              \
+    X(Comment, 1103)                                                                               \
+    /* TfrmTip, "Tip of the Day" */                                                                \
+    X(TipImage, 1201)                                                                              \
+    X(TipWelcome, 1202)                                                                            \
+    X(TipDidYouKnow, 1203)                                                                         \
+    X(TipText, 1204)                                                                               \
+    X(chkShowTips, 1205)                                                                           \
+    X(TipNext, 1206)                                                                               \
+    X(TipWhatsNew, 1207)                                                                           \
+    X(TipClose, 1208)                                                                              \
+    X(TipSave, 1209)                                                                               \
+    X(TipDelete, 1210)                                                                             \
+    /* TfrmAbout */                                                                                \
+    X(AboutImage, 1301)                                                                            \
+    X(AboutProduct, 1302)                                                                          \
+    X(AboutVersion, 1303)                                                                          \
+    X(AboutOK, 1304)
+
+// The main window's commands: menu items, tool-bar buttons and accelerators.
+#define QV_QVDEV_COMMANDS(X)                                                                       \
+    X(New1, 2001)                                                                                  \
+    X(Open1, 2002)                                                                                 \
+    X(SaveAs1, 2003)                                                                               \
+    X(Save1, 2004)                                                                                 \
+    X(CreateShortcut1, 2005)                                                                       \
+    X(ImportWizard1, 2006)                                                                         \
+    X(UserName1, 2007)                                                                             \
+    X(ComputerName1, 2008)                                                                         \
+    X(Common1, 2009)                                                                               \
+    X(InternetConnect1, 2010)                                                                      \
+    X(InternetDisconnect1, 2011)                                                                   \
+    X(Exit1, 2012)                                                                                 \
+    X(Recent1, 2021)                                                                               \
+    X(Recent2, 2022)                                                                               \
+    X(Recent3, 2023)                                                                               \
+    X(Recent4, 2024)                                                                               \
+    X(Recent5, 2025)                                                                               \
+    X(UndoChanges1, 2031)                                                                          \
+    X(Run1, 2032)                                                                                  \
+    X(Cut1, 2033)                                                                                  \
+    X(Copy1, 2034)                                                                                 \
+    X(Paste1, 2035)                                                                                \
+    X(Delete1, 2036)                                                                               \
+    X(ShowMainToolbar1, 2041)                                                                      \
+    X(ShowMenuToolbar1, 2042)                                                                      \
+    X(IconView1, 2043)                                                                             \
+    X(ListView2, 2044)                                                                             \
+    X(TextView1, 2045)                                                                             \
+    X(Options1, 2046)                                                                              \
+    X(Help1, 2051)                                                                                 \
+    X(TipoftheDay1, 2052)                                                                          \
+    X(About1, 2053)                                                                                \
+    X(RestoretoOriginalLocation1, 2061)                                                            \
+    X(CommandBox, 2062)                                                                            \
+    X(MenuButton, 2063)                                                                            \
+    /* the Add commands, in the order of the Edit menu's Add submenu */                            \
+    X(Launch1, 2101)                                                                               \
+    X(RunScript1, 2102)                                                                            \
+    X(ChangeDesktop1, 2103)                                                                        \
+    X(Wait1, 2104)                                                                                 \
+    X(WaitforWindow1, 2105)                                                                        \
+    X(Copy2, 2106)                                                                                 \
+    X(Rename1, 2107)                                                                               \
+    X(DeleteFile1, 2108)                                                                           \
+    X(MoveFiles1, 2109)                                                                            \
+    X(ScriptWindowPosition1, 2110)                                                                 \
+    X(Menu1, 2111)                                                                                 \
+    X(On1, 2112)                                                                                   \
+    X(Off1, 2113)                                                                                  \
+    X(ShowErrorsOnOff1, 2114)                                                                      \
+    X(NetworkConnect2, 2115)                                                                       \
+    X(NetworkCapture2, 2116)                                                                       \
+    X(ShutDown2, 2117)                                                                             \
+    X(LogOff1, 2118)                                                                               \
+    X(RestartComputer1, 2119)                                                                      \
+    X(ChangeSystemDate2, 2120)                                                                     \
+    X(CloseProgram1, 2121)                                                                         \
+    X(MinimizeProgram1, 2122)                                                                      \
+    X(SendkeystoProgram1, 2123)                                                                    \
+    X(EnableDisable1, 2124)
+
+namespace qv::ids {
+
+#define QV_CONTROL_ID(name, value) inline constexpr int name = value;
+QV_QVDEV_CONTROLS(QV_CONTROL_ID)
+QV_QVDEV_COMMANDS(QV_CONTROL_ID)
+#undef QV_CONTROL_ID
+
+#define QV_CONTROL_NAME(name, value) {#name, value},
+inline constexpr win32::ControlName QvdevControls[] = {QV_QVDEV_CONTROLS(QV_CONTROL_NAME)
+                                                           QV_QVDEV_COMMANDS(QV_CONTROL_NAME)};
+#undef QV_CONTROL_NAME
+
+static_assert(Recent5 == Recent1 + 4, "the recent files are numbered from Recent1");
+
+// Window classes; the main window's title changes with the script, its class does not.
+inline constexpr const char* ViewFrmClass = "TfrmView";
+inline constexpr const char* CompileFrmClass = "TfrmCompile";
+inline constexpr const char* TipFrmClass = "TfrmTip";
+inline constexpr const char* AboutFrmClass = "TfrmAbout";
+
+} // namespace qv::ids
