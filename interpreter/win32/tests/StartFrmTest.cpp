@@ -53,7 +53,11 @@ class StartFrmTest : public ::testing::Test {
     void TearDown() override {
         form_.SetEvents(nullptr);
         MSG message{};
+        // Dispatched, not dropped: a paint left undone would come back for ever.
         while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message != WM_QUIT) {
+                ::DispatchMessageA(&message);
+            }
         }
     }
 
