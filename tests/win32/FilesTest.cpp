@@ -199,7 +199,7 @@ TEST_F(Win32FilesTest, RecycleDeleteAsksTheShellForWholePathsWithoutAnyDialog) {
     const std::string before = testing::CurrentFolder();
     ASSERT_TRUE(::SetCurrentDirectoryA(scratch.Path().c_str()));
     const std::uint32_t result =
-        files.RecycleDelete(std::string("rel.txt\0missing.txt\0", 21) + scratch / "*.tmp" + '\0');
+        files.RecycleDelete(std::string("rel.txt\0missing.txt\0", 20) + scratch / "*.tmp" + '\0');
     ::SetCurrentDirectoryA(before.c_str());
     EXPECT_EQ(result, 0u);
     ASSERT_EQ(calls, 1);

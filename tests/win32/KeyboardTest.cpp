@@ -19,8 +19,16 @@ class TypingTarget {
                               20, 300, 120, nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
         edit_ = ::CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 5, 5, 280,
                                   24, frame_, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+        // As a program's main window does: the focus it is given goes on to its edit box.
+        ::SetPropA(frame_, "QvStaticProc",
+                   reinterpret_cast<HANDLE>(::SetWindowLongPtrA(
+                       frame_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FrameProc))));
     }
-    ~TypingTarget() { ::DestroyWindow(frame_); }
+    ~TypingTarget() {
+        ::SetWindowLongPtrA(frame_, GWLP_WNDPROC,
+                            reinterpret_cast<LONG_PTR>(::RemovePropA(frame_, "QvStaticProc")));
+        ::DestroyWindow(frame_);
+    }
 
     HWND Frame() const { return frame_; }
     HWND Edit() const { return edit_; }
@@ -31,6 +39,17 @@ class TypingTarget {
     }
 
   private:
+    static LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        const auto previous = reinterpret_cast<WNDPROC>(::GetPropA(window, "QvStaticProc"));
+        if (message == WM_SETFOCUS) {
+            if (HWND edit = ::GetWindow(window, GW_CHILD)) {
+                ::SetFocus(edit);
+                return 0;
+            }
+        }
+        return ::CallWindowProcA(previous, window, message, wParam, lParam);
+    }
+
     HWND frame_ = nullptr;
     HWND edit_ = nullptr;
 };

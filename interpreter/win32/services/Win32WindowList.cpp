@@ -100,6 +100,13 @@ bool Win32WindowList::BringWindowToFront(std::uintptr_t handle) {
     }
     ::SetForegroundWindow(window);
     ::SetFocus(window);
+    // Another program's window comes forward a moment later, once both sides have handled the
+    // change of activation; wait for it briefly, answering only the messages sent to us.
+    for (int waited = 0; waited < 500 && !IsForeground(handle); waited += 10) {
+        MSG message{};
+        ::PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+        ::Sleep(10);
+    }
     return true;
 }
 
