@@ -1,5 +1,7 @@
 #include "interpreter/win32/services/Win32Keyboard.h"
 
+#include "common/win32/ProgramFolder.h"
+
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -33,7 +35,12 @@ std::uint32_t Win32Keyboard::ScanCodeOf(std::uint32_t virtualKey) {
 bool Win32Keyboard::LoadKeyLibrary() {
     if (!libraryTried_) {
         libraryTried_ = true;
-        library_.Reset(::LoadLibraryA(KeyLibraryName));
+        // By its full path beside the program: a bare name would be looked for in folders a
+        // user may write to. Its own dependencies come from its folder or the system's.
+        const std::string path = ProgramFolder() + KeyLibraryName;
+        library_.Reset(
+            ::LoadLibraryExA(path.c_str(), nullptr,
+                             LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR | LOAD_LIBRARY_SEARCH_SYSTEM32));
         if (library_) {
             send_ = reinterpret_cast<KeyFunction>(
                 reinterpret_cast<void*>(::GetProcAddress(library_.Get(), MAKEINTRESOURCEA(1))));
