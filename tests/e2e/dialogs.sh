@@ -5,17 +5,10 @@
 # shellcheck source=tests/e2e/lib.sh
 source "$(dirname "$0")/lib.sh"
 e2e_require qvrun helper
-e2e_install_qvdev
+e2e_require_qvdev
 e2e_install_qvrun
-view="class=TfrmView"
 run_dialog="class=TfrmConfigRun"
 file_dialog="class=TfrmFileCommands"
-settings='HKCU\Software\Trevanta\Quorvel Developer'
-
-timeout -k 5 60 "$QV_WINE" reg add "$settings" /v "Show Tips" /t REG_DWORD /d 0 /f \
-    >/dev/null 2>&1 </dev/null
-
-crlf() { printf '%s\r\n' "$@"; }
 
 # Waits until the helper's record $1 is complete (its last line is "ended").
 helper_ended() {

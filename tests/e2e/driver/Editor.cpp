@@ -82,6 +82,13 @@ int ListRowCount(HWND list) {
     return SendBounded(list, LVM_GETITEMCOUNT, 0, 0, count) ? static_cast<int>(count) : -1;
 }
 
+int ListRowOverlay(HWND list, int row) {
+    DWORD_PTR state = 0;
+    if (!SendBounded(list, LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_OVERLAYMASK, state))
+        return -1;
+    return static_cast<int>((state & LVIS_OVERLAYMASK) >> 8);
+}
+
 bool ReadListRows(HWND list, std::string& rows) {
     DWORD_PTR count = 0;
     DWORD_PTR columns = 0;

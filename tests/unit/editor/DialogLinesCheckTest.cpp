@@ -12,7 +12,7 @@
 #include "editor/core/SendKeysModel.h"
 #include "editor/core/TimerModel.h"
 #include "editor/core/WindowTitleModel.h"
-#include "tools/qvtool/ScriptCheck.h"
+#include "interpreter/logic/ScriptCheck.h"
 
 #include <functional>
 
