@@ -203,7 +203,7 @@ create_shortcut() {
     : >"$dir/empty.qvs"
     if ! e2e_driver start "$qvdev" "$(e2e_win_dir $name)\\empty.qvs" + \
         wait-window "$e2e_title - [empty]" 30000 + command $view CreateShortcut1 + \
-        wait-window "$prompt" 10000 + \
+        wait-window "$prompt" 30000 + \
         expect-text "$prompt" MessageText "No Commands in Script" + click "$prompt" OK + \
         close $view + wait-exit 30000; then
         e2e_fail $name "no \"No Commands in Script\" for an empty script"
