@@ -1,6 +1,7 @@
 #include "editor/win32/CommandSeams.h"
 
 #include "editor/win32/ControlIds.h"
+#include "editor/win32/InstallCommands.h"
 
 #include <commdlg.h>
 
@@ -106,7 +107,11 @@ constexpr AddCommand Commands[] = {
 constexpr std::array<RowEditHandler, static_cast<std::size_t>(editor::RowEditor::Toggle) + 1>
     RowEditHandlers{};
 
-constexpr WindowSeams Seams{};
+constexpr WindowSeams Seams{
+    .importWizard = ImportWizard1Click,
+    .restoreToOriginalLocation = RestoretoStartupGroup1Click,
+    .install = InstallStart,
+};
 
 } // namespace
 

@@ -33,7 +33,26 @@
     X(AboutImage, 1301)                                                                            \
     X(AboutProduct, 1302)                                                                          \
     X(AboutVersion, 1303)                                                                          \
-    X(AboutOK, 1304)
+    X(AboutOK, 1304)                                                                               \
+    /* TfrmMain, the import wizard */                                                              \
+    X(WizardImage, 1701)                                                                           \
+    X(WizardHeading, 1702)                                                                         \
+    X(ListBox1, 1703)                                                                              \
+    X(cmdCancel, 1704)                                                                             \
+    X(cmdFinish, 1705)                                                                             \
+    X(cmdHelp, 1706)                                                                               \
+    /* TfrmOptions; its buttons prefixed (the driver's OK is a message box's), labels unnamed */   \
+    X(PageControl1, 1751)                                                                          \
+    X(AutoLoad, 1752)                                                                              \
+    X(SetFile, 1753)                                                                               \
+    X(ClearList, 1755)                                                                             \
+    X(chkWin98, 1756)                                                                              \
+    X(Auto, 1762)                                                                                  \
+    X(Load, 1763)                                                                                  \
+    X(UnloadINT, 1764)                                                                             \
+    X(OptionsCancel, 1765)                                                                         \
+    X(OptionsOK, 1766)                                                                             \
+    X(OptionsHelp, 1767)
 
 // The main window's commands: menu items, tool-bar buttons and accelerators.
 #define QV_QVDEV_COMMANDS(X)                                                                       \
@@ -117,5 +136,7 @@ inline constexpr const char* ViewFrmClass = "TfrmView";
 inline constexpr const char* CompileFrmClass = "TfrmCompile";
 inline constexpr const char* TipFrmClass = "TfrmTip";
 inline constexpr const char* AboutFrmClass = "TfrmAbout";
+inline constexpr const char* ImportWizardFrmClass = "TfrmMain";
+inline constexpr const char* OptionsFrmClass = "TfrmOptions";
 
 } // namespace qv::ids

@@ -1,0 +1,200 @@
+#!/usr/bin/env bash
+# The installation: setup.exe in a folder beside qvdev.exe runs the "/install" start (the file
+# types, the Run value "qvrun", the four shortcuts of the program group, the uninstaller copied
+# to the Windows folder) and offers the import wizard; the driver marks a shortcut of the user's
+# Startup folder and a Run value with the space bar and presses Finish; the script saved holds
+# their LOAD lines, and Restore to Original Location puts both back.
+# shellcheck source=tests/e2e/lib.sh
+source "$(dirname "$0")/lib.sh"
+for need in QV_QVDEV QV_SETUP; do
+    [ -f "${!need:-}" ] || {
+        echo "SKIP $e2e_group: not built: $need" >&2
+        exit $e2e_skip
+    }
+done
+e2e_require
+
+wizard="class=TfrmMain"
+view="class=TfrmView"
+prompt="Quorvel Developer"
+run_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
+settings='HKCU\Software\Trevanta\Quorvel Developer'
+
+e2e_reg() {
+    timeout -k 5 60 "$QV_WINE" reg "$@" </dev/null 2>/dev/null | tr -d '\r'
+}
+# A value's data as "reg query" prints it; empty when it is missing.
+e2e_reg_value() {
+    e2e_reg query "$1" /v "$2" | NAME=$2 awk '
+        { line = $0; sub(/^ +/, "", line) }
+        index(line, ENVIRON["NAME"] " ") == 1 { sub(/^.* +REG_[A-Z_]+ +/, "", line); print line }'
+}
+e2e_reg_default() {
+    e2e_reg query "$1" /ve | awk '/REG_SZ/ { sub(/^.*REG_SZ +/, ""); print }'
+}
+# The host path of a Windows path inside the prefix.
+e2e_unix_path() {
+    local path=${1//\\//}
+    printf '%s/drive_c/%s' "$WINEPREFIX" "${path#[Cc]:/}"
+}
+
+# The program folder with a blank in its name, so that its short form differs.
+bin_dir=$(e2e_case_dir "Quorvel Program")
+bin_win="$(e2e_win_dir "Quorvel Program")"
+cp "$QV_SETUP" "$QV_QVDEV" "$(dirname "$QV_QVDEV")/Tips.tod" "$bin_dir/"
+if [ -f "${QV_QVREMOVE:-}" ]; then
+    cp "$QV_QVREMOVE" "$bin_dir/"
+else
+    echo "stands in for the uninstaller" >"$bin_dir/qvremove.exe"
+fi
+startup_win=$(e2e_reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders' /v Startup |
+    awk '/REG_SZ/ { sub(/^.*REG_SZ +/, ""); print }')
+programs_win=$(e2e_reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders' /v Programs |
+    awk '/REG_SZ/ { sub(/^.*REG_SZ +/, ""); print }')
+windows_dir=$(e2e_unix_path 'C:\windows')
+startup_dir=$(e2e_unix_path "$startup_win")
+group_dir="$(e2e_unix_path "$programs_win")/Quorvel"
+
+# A first installation: none of its traces, a settings key without tips, one shortcut in the
+# user's Startup folder and one Run value of another program.
+reset_machine() {
+    local key
+    for key in 'HKCR\.qvs' 'HKCR\.qvc' 'HKCR\qvlite_qvs' 'HKCR\qvlite_qvc' "$settings"; do
+        e2e_reg delete "$key" /f >/dev/null
+    done
+    e2e_reg delete "$run_key" /v qvrun /f >/dev/null
+    e2e_reg add "$settings" /v "Show Tips" /t REG_DWORD /d 0 /f >/dev/null
+    rm -rf "$group_dir" "$bin_dir/Startup" "$bin_dir/Backup"
+    rm -f "$windows_dir/qvremove.exe" "$windows_dir/common.qvs" "$windows_dir/common.qvc"
+    mkdir -p "$startup_dir"
+    # The prefix's names ignore case: so does the clean-up.
+    find "$startup_dir" -maxdepth 1 -iname 'qvmail.lnk' -delete
+    echo "a shortcut" >"$startup_dir/QvMail.lnk"
+    e2e_reg add "$run_key" /v QvTray /d 'C:\windows\notepad.exe' /f >/dev/null
+}
+
+# The wizard's entry of a text, as its 0-based index; empty when it is not listed.
+entry_index() {
+    WANT=$2 awk '$0 == ENVIRON["WANT"] { print NR - 1; exit }' "$1"
+}
+
+install_start() {
+    local name=install-start rows="$e2e_out/install-rows.txt" marked="$e2e_out/install-marked.txt"
+    local link run
+    reset_machine
+    if ! e2e_driver start "$bin_win\\setup.exe" + wait-exit 30000; then
+        e2e_fail $name "setup.exe did not end"
+        return
+    fi
+    if ! e2e_driver wait-window "Quorvel Lite - Gathermoor" 60000 + \
+        rows "$wizard" ListBox1 "$(e2e_host_path "$rows")" + disabled "$wizard" cmdFinish; then
+        e2e_fail $name "the import wizard was not offered, or Finish was enabled"
+        return
+    fi
+    link=$(entry_index "$rows" "  [  ] - QvMail.lnk")
+    run=$(entry_index "$rows" '  [  ] - QvTray - C:\windows\notepad.exe')
+    if [ -z "$link" ] || [ -z "$run" ] || ! grep -qx -- "--- Startup Group ---" "$rows" ||
+        ! grep -qx -- "--- Registry Run ---" "$rows" || grep -qi 'qvrun.exe' "$rows"; then
+        e2e_fail $name "the wizard's list is not as expected: $(tr '\n' '|' <"$rows")"
+        return
+    fi
+    # The Run key, the file types and the program group are there while the wizard is up.
+    local short
+    short=$(e2e_reg_value "$run_key" qvrun)
+    [[ "$short" == *'\qvrun.exe' && "$short" != *' '* ]] ||
+        e2e_fail $name "the Run value qvrun reads \"$short\""
+    [ "$(e2e_reg_default 'HKCR\.qvs')" = qvlite_qvs ] &&
+        [ "$(e2e_reg_default 'HKCR\qvlite_qvs\shell\Open\Command')" = "\"$bin_win\\qvdev.exe\" \"%1\"" ] &&
+        [ "$(e2e_reg_default 'HKCR\qvlite_qvc\DefaultIcon')" = "$bin_win\\qvrun.exe,1" ] ||
+        e2e_fail $name "the file types are not registered"
+    local shortcut
+    for shortcut in "Quorvel Developer" Quorvel "Read Me" "Uninstall Quorvel"; do
+        [ -f "$group_dir/$shortcut.lnk" ] || e2e_fail $name "no shortcut \"$shortcut\""
+    done
+    cmp -s "$bin_dir/qvremove.exe" "$windows_dir/qvremove.exe" ||
+        e2e_fail $name "the uninstaller was not copied to the Windows folder"
+
+    # Marking and unmarking returns Finish to disabled; then both entries are marked.
+    if ! e2e_driver select "$wizard" ListBox1 "$link" + key "$wizard" ListBox1 32 + sleep 300 + \
+        enabled "$wizard" cmdFinish + key "$wizard" ListBox1 32 + sleep 300 + \
+        disabled "$wizard" cmdFinish + key "$wizard" ListBox1 32 + sleep 300 + \
+        select "$wizard" ListBox1 "$run" + key "$wizard" ListBox1 32 + sleep 300 + \
+        rows "$wizard" ListBox1 "$(e2e_host_path "$marked")" + click "$wizard" cmdFinish + \
+        wait-window "$prompt" 20000 + text "$prompt" MessageText "$(e2e_host_path "$e2e_out/moved.txt")" + \
+        click "$prompt" OK; then
+        e2e_fail $name "the entries could not be marked and imported"
+        return
+    fi
+    grep -qx "  \[X\] - QvMail.lnk" "$marked" && grep -qxF '  [X] - QvTray - C:\windows\notepad.exe' "$marked" ||
+        e2e_fail $name "the marked entries read: $(tr '\n' '|' <"$marked")"
+    [ "$(cat "$e2e_out/moved.txt")" = "The Links have been moved to the $bin_win\\Startup" ] ||
+        e2e_fail $name "the warning reads \"$(cat "$e2e_out/moved.txt")\""
+    # The editor saves and ends by itself.
+    if ! e2e_driver wait-gone qvdev.exe 60000; then
+        e2e_fail $name "the editor did not end after the wizard"
+        return
+    fi
+    local script="$windows_dir/common.qvs" low
+    low=$(printf '%s' "$bin_win" | tr 'A-Z' 'a-z')
+    [ -f "$startup_dir/QvMail.lnk" ] && e2e_fail $name "the shortcut is still in the Startup folder"
+    [ -f "$bin_dir/Startup/QvMail.lnk" ] || e2e_fail $name "the shortcut was not moved"
+    [ -z "$(e2e_reg_value "$run_key" QvTray)" ] || e2e_fail $name "the Run value is still there"
+    grep -qF "LOAD $low\\startup\\qvmail.lnk" "$script" && grep -qF 'LOAD c:\windows\notepad.exe' "$script" ||
+        {
+            e2e_fail $name "the saved script lacks the LOAD lines: $(tr '\r\n' '|' <"$script" 2>/dev/null)"
+            return
+        }
+    e2e_pass $name
+}
+
+# Restore to Original Location on each imported row: the shortcut and the Run value come back,
+# the rows go, and each time the script is saved: compiled while a row is left, and deleted
+# once it is empty (which leaves it modified, so closing asks; No).
+restore_rows() {
+    local name=restore rows="$e2e_out/restore-rows.txt" row pass
+    local -a saved=(wait-window Compiler 10000 + wait-unseen Compiler 30000 + close "$view")
+    local -a emptied=(sleep 1000 + close "$view" + wait-window "$prompt" 10000 + click "$prompt" No)
+    [ -f "$windows_dir/common.qvs" ] || {
+        e2e_fail $name "no imported script to restore from"
+        return
+    }
+    for pass in 1 2; do
+        if ! e2e_driver start "$bin_win\\qvdev.exe" + wait-window "$e2e_title - [common]" 30000 + \
+            rows "$view" ListView1 "$(e2e_host_path "$rows")"; then
+            e2e_fail $name "the editor did not open the imported script"
+            return
+        fi
+        row=$(awk -F'\t' '$2 ~ /^LOAD / { print NR - 1; exit }' "$rows")
+        [ "$row" = 0 ] || {
+            e2e_fail $name "pass $pass: the first row is not an imported LOAD: $(tr '\n' '|' <"$rows")"
+            e2e_driver none qvdev.exe >/dev/null
+            return
+        }
+        local -a after=("${saved[@]}")
+        [ $pass = 2 ] && after=("${emptied[@]}")
+        if ! e2e_driver select "$view" ListView1 0 + command "$view" RestoretoOriginalLocation1 + \
+            "${after[@]}" + wait-gone qvdev.exe 30000; then
+            e2e_fail $name "pass $pass: restoring did not save and end: $(e2e_driver text "$prompt" MessageText 2>&1)"
+            e2e_driver none qvdev.exe >/dev/null
+            return
+        fi
+    done
+    [ -f "$startup_dir/Qvmail.lnk" ] || e2e_fail $name "the shortcut is not back in the Startup folder"
+    [ "$(e2e_reg_value "$run_key" QvTray)" = 'C:\windows\notepad.exe' ] ||
+        e2e_fail $name "the Run value is not back"
+    [ -f "$windows_dir/common.qvs" ] && e2e_fail $name "the emptied script was not deleted"
+    [ -s "$bin_dir/Backup/Import.log" ] && e2e_fail $name "the import log still holds entries"
+    e2e_pass $name
+}
+
+install_start
+restore_rows
+e2e_driver none qvdev.exe >/dev/null || e2e_fail leftovers "qvdev.exe was left running"
+# Leave the prefix as the other groups expect it (E2E_KEEP=1: as the scenarios left it).
+[ -n "${E2E_KEEP:-}" ] && exit 0
+reset_machine
+find "$startup_dir" -maxdepth 1 -iname 'qvmail.lnk' -delete
+e2e_reg delete "$run_key" /v QvTray /f >/dev/null
+e2e_reg delete "$run_key" /v qvrun /f >/dev/null
+rm -rf "$group_dir"
+rm -f "$windows_dir/qvremove.exe"
