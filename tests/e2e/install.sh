@@ -187,8 +187,55 @@ restore_rows() {
     e2e_pass $name
 }
 
+# The uninstaller started from its copy in the Windows folder, as the program group's shortcut
+# starts it: after Yes it offers to put the imported entries back (Yes), removes what the
+# installation made, keeps the script, and its own copy goes once it has ended.
+uninstall() {
+    local name=uninstall wait
+    if [ ! -f "${QV_QVREMOVE:-}" ]; then
+        echo "SKIP $e2e_group/$name: qvremove.exe is not built"
+        return
+    fi
+    [ -f "$bin_dir/Startup/QvMail.lnk" ] || {
+        e2e_fail $name "nothing was imported to put back"
+        return
+    }
+    if ! e2e_driver start 'C:\windows\qvremove.exe' "$bin_win" + wait-window Quorvel 20000 + \
+        expect-text Quorvel MessageText "$(printf 'Remove Quorvel from this computer?\r\n\r\nThe scripts you wrote are kept.')" + \
+        click Quorvel Yes + sleep 500 + wait-window Quorvel 20000 + \
+        text Quorvel MessageText "$(e2e_host_path "$e2e_out/put-back.txt")" + click Quorvel Yes + \
+        sleep 500 + wait-window Quorvel 60000 + \
+        text Quorvel MessageText "$(e2e_host_path "$e2e_out/removed.txt")" + click Quorvel OK + \
+        wait-exit 30000; then
+        e2e_fail $name "the uninstaller did not ask, put back and end"
+        e2e_driver none qvremove.exe >/dev/null
+        return
+    fi
+    grep -q '^2 programs were moved' "$e2e_out/put-back.txt" ||
+        e2e_fail $name "the put-back question reads \"$(cat "$e2e_out/put-back.txt")\""
+    [ "$(cat "$e2e_out/removed.txt")" = "Quorvel has been removed. The scripts you wrote are still there." ] ||
+        e2e_fail $name "the closing message reads \"$(cat "$e2e_out/removed.txt")\""
+    [ -f "$startup_dir/Qvmail.lnk" ] || e2e_fail $name "the shortcut is not back in the Startup folder"
+    [ "$(e2e_reg_value "$run_key" QvTray)" = 'C:\windows\notepad.exe' ] ||
+        e2e_fail $name "the Run value is not back"
+    [ -z "$(e2e_reg_value "$run_key" qvrun)" ] || e2e_fail $name "the Run value qvrun is left"
+    [ -z "$(e2e_reg_default 'HKCR\.qvs')$(e2e_reg_default 'HKCR\qvlite_qvc\DefaultIcon')" ] ||
+        e2e_fail $name "the file types are left"
+    [ -d "$group_dir" ] && e2e_fail $name "the program group is left"
+    [ -d "$bin_dir" ] && e2e_fail $name "the program folder is left: $(ls -R "$bin_dir" | tr '\n' ' ')"
+    [ -f "$windows_dir/common.qvs" ] || e2e_fail $name "the script was deleted"
+    for wait in $(seq 1 40); do
+        [ -f "$windows_dir/qvremove.exe" ] || break
+        sleep 0.5
+    done
+    [ -f "$windows_dir/qvremove.exe" ] && e2e_fail $name "the uninstaller's own copy is left"
+    e2e_pass $name
+}
+
 install_start
 restore_rows
+install_start
+uninstall
 e2e_driver none qvdev.exe >/dev/null || e2e_fail leftovers "qvdev.exe was left running"
 # Leave the prefix as the other groups expect it (E2E_KEEP=1: as the scenarios left it).
 [ -n "${E2E_KEEP:-}" ] && exit 0
