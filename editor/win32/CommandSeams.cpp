@@ -110,6 +110,7 @@ constexpr std::array<RowEditHandler, static_cast<std::size_t>(editor::RowEditor:
 constexpr WindowSeams Seams{
     .importWizard = ImportWizard1Click,
     .restoreToOriginalLocation = RestoretoStartupGroup1Click,
+    .options = Options1Click,
     .install = InstallStart,
 };
 

@@ -6,6 +6,7 @@
 #include "editor/core/Restore.h"
 #include "editor/win32/ControlIds.h"
 #include "editor/win32/ImportWizardFrm.h"
+#include "editor/win32/OptionsFrm.h"
 
 namespace qv::win32 {
 
@@ -43,6 +44,12 @@ void RestoretoStartupGroup1Click(CommandContext& context) {
     if (outcome.restored) {
         RunMainCommand(context.owner, ids::Save1);
     }
+}
+
+void Options1Click(CommandContext& context) {
+    InstallServices services;
+    TfrmOptions options(context.loop, context.owner, services.Ports(), context.document);
+    options.ShowModal(context.owner);
 }
 
 void InstallStart(CommandContext&) {

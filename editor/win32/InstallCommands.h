@@ -12,6 +12,9 @@ bool ImportWizard1Click(CommandContext& context);
 // saves the script when it did.
 void RestoretoStartupGroup1Click(CommandContext& context);
 
+// Tools menu "&Options...": the options dialog.
+void Options1Click(CommandContext& context);
+
 // The "/install" start, before the window opens its script: file types, the Run value, the
 // program group and the uninstaller. Failures report nothing; the rest goes on.
 void InstallStart(CommandContext& context);

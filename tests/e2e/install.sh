@@ -159,8 +159,10 @@ restore_rows() {
         return
     }
     for pass in 1 2; do
+        # The two imported rows and the end row, then one fewer: the list is read once full.
         if ! e2e_driver start "$bin_win\\qvdev.exe" + wait-window "$e2e_title - [common]" 30000 + \
-            rows "$view" ListView1 "$(e2e_host_path "$rows")"; then
+            time-rows "$view" ListView1 $((4 - pass)) 10000 + \
+            rows "$view" ListView1 "$(e2e_host_path "$rows")" >/dev/null; then
             e2e_fail $name "the editor did not open the imported script"
             return
         fi
@@ -232,8 +234,43 @@ uninstall() {
     e2e_pass $name
 }
 
+# The options dialog: "Set File Associations" says so; OK with AutoLoad cleared removes the Run
+# value "qvrun" and with it ticked writes the short folder + "qvrun.exe"; with the add-in's
+# window up, Load is disabled and Unload enabled within half a second, and Unload closes it.
+options_dialog() {
+    local name=options before after
+    local opened=(start "$bin_win\\qvdev.exe" + wait-window "$e2e_title - [common]" 30000 +
+        command "$view" Options1 + wait-window Options 10000)
+    local closed=(wait-unseen Options 10000 + close "$view" + wait-gone qvdev.exe 30000)
+    before=$(e2e_reg_value "$run_key" qvrun)
+    if ! e2e_driver "${opened[@]}" + click Options SetFile + wait-window "$prompt" 10000 + \
+        expect-text "$prompt" MessageText "Associations are now set." + click "$prompt" OK + \
+        check Options AutoLoad 0 + click Options OptionsOK + "${closed[@]}"; then
+        e2e_fail $name "the associations were not set, or the dialog did not close"
+        e2e_driver none qvdev.exe >/dev/null
+        return
+    fi
+    [ -z "$(e2e_reg_value "$run_key" qvrun)" ] || e2e_fail $name "OK left the Run value qvrun"
+    # The right and left arrows in the tab strip turn the pages.
+    if ! e2e_driver "${opened[@]}" + key Options PageControl1 39 + open-window "Netlyre Addin - 1998" + sleep 700 + \
+        disabled Options Load + enabled Options UnloadINT + click Options UnloadINT + \
+        wait-closed "Netlyre Addin - 1998" 10000 + sleep 700 + enabled Options Load + \
+        disabled Options UnloadINT + key Options PageControl1 37 + sleep 300 + \
+        check Options AutoLoad 1 + click Options OptionsOK + \
+        "${closed[@]}"; then
+        e2e_fail $name "the add-in's buttons did not follow its window, or OK did not close"
+        e2e_driver none qvdev.exe >/dev/null
+        return
+    fi
+    after=$(e2e_reg_value "$run_key" qvrun)
+    [ -n "$before" ] && [ "$after" = "$before" ] ||
+        e2e_fail $name "ticked again, qvrun reads \"$after\", not \"$before\""
+    e2e_pass $name
+}
+
 install_start
 restore_rows
+options_dialog
 install_start
 uninstall
 e2e_driver none qvdev.exe >/dev/null || e2e_fail leftovers "qvdev.exe was left running"
