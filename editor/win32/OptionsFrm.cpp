@@ -7,6 +7,7 @@
 #include "editor/win32/RowIcons.h"
 
 #include <shellapi.h>
+#include <uxtheme.h>
 
 #include <array>
 
@@ -34,8 +35,7 @@ constexpr ControlSpec Controls[] = {
     {Label4, ControlKind::Label, 32, 94, 60, 16, "E.G.", 0, true},
     {Label5, ControlKind::Label, 32, 112, 336, 30,
      "My Connection is the Dialup Networking Item. So create two scripts. Called ", 0, true},
-    {Label6, ControlKind::Label, 32, 142, 336, 16, "My Connection On && My Connection Off", 0,
-     true},
+    {Label6, ControlKind::Label, 32, 142, 336, 16, "My Connection On & My Connection Off", 0, true},
     {ids::Auto, ControlKind::CheckBox, 24, 172, 352, 20,
      "Auto Load Netlyre Add-in when Windows Starts", 0, true},
     {ids::Load, ControlKind::Button, 24, 206, 160, 25, "Load Netlyre Add-In", 0, true},
@@ -90,6 +90,9 @@ void TfrmOptions::FormCreate() {
     TabControl pages = Control<TabControl>(ids::PageControl1);
     pages.AddTab("General");
     pages.AddTab("Netlyre");
+    // The pages' controls lie on the dialog, which is drawn in the plain button face: the strip
+    // is drawn plainly too, so that the page behind them has the same colour.
+    ::SetWindowTheme(pages.Handle(), L"", L"");
     const editor::OptionsFields& fields = model_.Fields();
     Control<Button>(ids::chkWin98).SetChecked(fields.win98);
     Control<Button>(ids::Auto).SetChecked(fields.addInAutoLoad);

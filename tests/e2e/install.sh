@@ -14,29 +14,10 @@ for need in QV_QVDEV QV_SETUP; do
 done
 e2e_require
 
-wizard="class=TfrmMain"
+# shellcheck source=tests/e2e/install-lib.sh
+source "$(dirname "$0")/install-lib.sh"
 view="class=TfrmView"
-prompt="Quorvel Developer"
-run_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
 settings='HKCU\Software\Trevanta\Quorvel Developer'
-
-e2e_reg() {
-    timeout -k 5 60 "$QV_WINE" reg "$@" </dev/null 2>/dev/null | tr -d '\r'
-}
-# A value's data as "reg query" prints it; empty when it is missing.
-e2e_reg_value() {
-    e2e_reg query "$1" /v "$2" | NAME=$2 awk '
-        { line = $0; sub(/^ +/, "", line) }
-        index(line, ENVIRON["NAME"] " ") == 1 { sub(/^.* +REG_[A-Z_]+ +/, "", line); print line }'
-}
-e2e_reg_default() {
-    e2e_reg query "$1" /ve | awk '/REG_SZ/ { sub(/^.*REG_SZ +/, ""); print }'
-}
-# The host path of a Windows path inside the prefix.
-e2e_unix_path() {
-    local path=${1//\\//}
-    printf '%s/drive_c/%s' "$WINEPREFIX" "${path#[Cc]:/}"
-}
 
 # The program folder with a blank in its name, so that its short form differs.
 bin_dir=$(e2e_case_dir "Quorvel Program")
@@ -47,13 +28,9 @@ if [ -f "${QV_QVREMOVE:-}" ]; then
 else
     echo "stands in for the uninstaller" >"$bin_dir/qvremove.exe"
 fi
-startup_win=$(e2e_reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders' /v Startup |
-    awk '/REG_SZ/ { sub(/^.*REG_SZ +/, ""); print }')
-programs_win=$(e2e_reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders' /v Programs |
-    awk '/REG_SZ/ { sub(/^.*REG_SZ +/, ""); print }')
 windows_dir=$(e2e_unix_path 'C:\windows')
-startup_dir=$(e2e_unix_path "$startup_win")
-group_dir="$(e2e_unix_path "$programs_win")/Quorvel"
+startup_dir=$(e2e_shell_folder Startup)
+group_dir="$(e2e_shell_folder Programs)/Quorvel"
 
 # A first installation: none of its traces, a settings key without tips, one shortcut in the
 # user's Startup folder and one Run value of another program.
@@ -73,11 +50,6 @@ reset_machine() {
     e2e_reg add "$run_key" /v QvTray /d 'C:\windows\notepad.exe' /f >/dev/null
 }
 
-# The wizard's entry of a text, as its 0-based index; empty when it is not listed.
-entry_index() {
-    WANT=$2 awk '$0 == ENVIRON["WANT"] { print NR - 1; exit }' "$1"
-}
-
 install_start() {
     local name=install-start rows="$e2e_out/install-rows.txt" marked="$e2e_out/install-marked.txt"
     local link run
@@ -91,8 +63,8 @@ install_start() {
         e2e_fail $name "the import wizard was not offered, or Finish was enabled"
         return
     fi
-    link=$(entry_index "$rows" "  [  ] - QvMail.lnk")
-    run=$(entry_index "$rows" '  [  ] - QvTray - C:\windows\notepad.exe')
+    link=$(e2e_entry_index "$rows" "  [  ] - QvMail.lnk")
+    run=$(e2e_entry_index "$rows" '  [  ] - QvTray - C:\windows\notepad.exe')
     if [ -z "$link" ] || [ -z "$run" ] || ! grep -qx -- "--- Startup Group ---" "$rows" ||
         ! grep -qx -- "--- Registry Run ---" "$rows" || grep -qi 'qvrun.exe' "$rows"; then
         e2e_fail $name "the wizard's list is not as expected: $(tr '\n' '|' <"$rows")"
