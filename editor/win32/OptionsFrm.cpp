@@ -1,14 +1,15 @@
 #include "editor/win32/OptionsFrm.h"
 
 #include "common/win32/Controls.h"
+#include "common/win32/Gdi.h"
 #include "editor/core/FileTypes.h"
 #include "editor/win32/ControlIds.h"
 #include "editor/win32/HelpTopics.h"
 #include "editor/win32/RowIcons.h"
 
 #include <shellapi.h>
-#include <uxtheme.h>
 
+#include <algorithm>
 #include <array>
 
 namespace qv::win32 {
@@ -51,6 +52,11 @@ constexpr std::array<int, 5> GeneralPage{ids::AutoLoad, ids::SetFile, Label7, id
 constexpr std::array<int, 8> NetlyrePage{GroupBox1, Label3,    Label4,    Label5,
                                          Label6,    ids::Auto, ids::Load, ids::UnloadINT};
 
+bool IsPageControl(int id) {
+    return std::find(GeneralPage.begin(), GeneralPage.end(), id) != GeneralPage.end() ||
+           std::find(NetlyrePage.begin(), NetlyrePage.end(), id) != NetlyrePage.end();
+}
+
 HWND AddInWindow() {
     return ::FindWindowA(nullptr, editor::AddInWindowTitle.data());
 }
@@ -90,9 +96,7 @@ void TfrmOptions::FormCreate() {
     TabControl pages = Control<TabControl>(ids::PageControl1);
     pages.AddTab("General");
     pages.AddTab("Netlyre");
-    // The pages' controls lie on the dialog, which is drawn in the plain button face: the strip
-    // is drawn plainly too, so that the page behind them has the same colour.
-    ::SetWindowTheme(pages.Handle(), L"", L"");
+    PageColour();
     const editor::OptionsFields& fields = model_.Fields();
     Control<Button>(ids::chkWin98).SetChecked(fields.win98);
     Control<Button>(ids::Auto).SetChecked(fields.addInAutoLoad);
@@ -102,6 +106,34 @@ void TfrmOptions::FormCreate() {
     ::SetTimer(Handle(), Timer1, editor::AddInTimerIntervalMs, nullptr);
     ShowPage(0);
     Place();
+}
+
+void TfrmOptions::PageColour() {
+    // The pages' controls lie on the dialog, not on the tab strip, whose page may be drawn in
+    // another colour than the dialog's face: the controls take the colour the strip paints.
+    TabControl pages = Control<TabControl>(ids::PageControl1);
+    const RECT client = pages.ClientRect();
+    const RECT page = pages.PageRect();
+    POINT inside{(page.left + page.right) / 2, (page.top + page.bottom) / 2};
+    ::MapWindowPoints(Handle(), pages.Handle(), &inside, 1);
+    WindowDC screen(pages.Handle());
+    const HDC memory = ::CreateCompatibleDC(screen.Get());
+    UniqueBitmap picture(::CreateCompatibleBitmap(screen.Get(), client.right - client.left,
+                                                  client.bottom - client.top));
+    COLORREF colour = ::GetSysColor(COLOR_BTNFACE);
+    if (memory != nullptr && picture) {
+        SelectedObject selected(memory, picture.Get());
+        pages.Send(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT | PRF_ERASEBKGND);
+        const COLORREF painted = ::GetPixel(memory, inside.x, inside.y);
+        if (painted != CLR_INVALID) {
+            colour = painted;
+        }
+    }
+    if (memory != nullptr) {
+        ::DeleteDC(memory);
+    }
+    pageColour_ = colour;
+    pageBrush_.Reset(::CreateSolidBrush(colour));
 }
 
 void TfrmOptions::ShowPage(int page) {
@@ -204,6 +236,14 @@ bool TfrmOptions::PreviewMessage(MSG& message) {
 
 LRESULT TfrmOptions::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+        if (pageBrush_ && reinterpret_cast<HWND>(lParam) != Control(ids::PageControl1).Handle() &&
+            IsPageControl(::GetDlgCtrlID(reinterpret_cast<HWND>(lParam)))) {
+            ::SetBkColor(reinterpret_cast<HDC>(wParam), pageColour_);
+            return reinterpret_cast<LRESULT>(pageBrush_.Get());
+        }
+        break;
     case WM_TIMER:
         if (wParam == Timer1) {
             Timer1Timer();

@@ -4,6 +4,7 @@
 // the add-in's explanation, start-up box and Load and Unload buttons on the "Netlyre" page. The
 // decisions are the model's (editor/core/Options.h, FileTypes.h).
 #include "common/win32/Form.h"
+#include "common/win32/Owners.h"
 #include "editor/core/Options.h"
 
 namespace qv::win32 {
@@ -26,6 +27,7 @@ class TfrmOptions : public Dialog<bool> {
 
   private:
     void FormCreate();
+    void PageColour();
     void OKClick();
     void SetFileClick();
     void ClearListClick();
@@ -37,6 +39,8 @@ class TfrmOptions : public Dialog<bool> {
     editor::InstallPorts ports_;
     editor::OptionsModel model_;
     editor::ScriptDocument& document_;
+    COLORREF pageColour_ = 0;
+    UniqueBrush pageBrush_;
 };
 
 } // namespace qv::win32

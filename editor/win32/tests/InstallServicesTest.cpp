@@ -184,7 +184,7 @@ TEST(InstallFileSystemTest, CopyReplacesMoveDoesNot) {
     EXPECT_FALSE(files.CopyFile(scratch / "missing.txt", scratch / "x.txt").ok);
 }
 
-TEST(InstallFileSystemTest, RemovalAfterExitRunsOnceTheProgramHasEnded) {
+TEST(InstallFileSystemTest, NotedRemovalIsCarriedOutByTheHelper) {
     ScratchFolder scratch;
     InstallFileSystem files;
     testing::WriteText(scratch / "left 100%.exe", "x");
