@@ -130,6 +130,16 @@ restore_rows() {
         e2e_fail $name "no imported script to restore from"
         return
     }
+    # A row that was not imported (the end row) has nothing to put back, and says so.
+    if ! e2e_driver start "$bin_win\\qvdev.exe" + wait-window "$e2e_title - [common]" 30000 + \
+        time-rows "$view" ListView1 3 10000 + select "$view" ListView1 2 + \
+        command "$view" RestoretoOriginalLocation1 + wait-window "$prompt" 10000 + \
+        expect-text "$prompt" MessageText "Unable to Restore to Original Location" + \
+        click "$prompt" OK + sleep 300 + close "$view" + wait-gone qvdev.exe 30000 >/dev/null; then
+        e2e_fail $name "Restore on a row that was not imported did not say so"
+        e2e_driver none qvdev.exe >/dev/null
+        return
+    fi
     for pass in 1 2; do
         # The two imported rows and the end row, then one fewer: the list is read once full.
         if ! e2e_driver start "$bin_win\\qvdev.exe" + wait-window "$e2e_title - [common]" 30000 + \
