@@ -86,8 +86,10 @@ install_start() {
     cmp -s "$bin_dir/qvremove.exe" "$windows_dir/qvremove.exe" ||
         e2e_fail $name "the uninstaller was not copied to the Windows folder"
 
-    # Marking and unmarking returns Finish to disabled; then both entries are marked.
-    if ! e2e_driver select "$wizard" ListBox1 "$link" + key "$wizard" ListBox1 32 + sleep 300 + \
+    # Marking and unmarking returns Finish to disabled; then both entries are marked. A "-"
+    # typed first must not move the selection to the next header, as the list's own search would.
+    if ! e2e_driver select "$wizard" ListBox1 "$link" + key "$wizard" ListBox1 189 + sleep 300 + \
+        key "$wizard" ListBox1 32 + sleep 300 + \
         enabled "$wizard" cmdFinish + key "$wizard" ListBox1 32 + sleep 300 + \
         disabled "$wizard" cmdFinish + key "$wizard" ListBox1 32 + sleep 300 + \
         select "$wizard" ListBox1 "$run" + key "$wizard" ListBox1 32 + sleep 300 + \
@@ -250,12 +252,16 @@ options_dialog() {
     e2e_pass $name
 }
 
-install_start
-restore_rows
-options_dialog
-install_start
-uninstall
-e2e_driver none qvdev.exe >/dev/null || e2e_fail leftovers "qvdev.exe was left running"
+# A scenario that fails half-way may leave the editor up: it must not hold up the next one.
+install_case() {
+    "$@"
+    e2e_driver none qvdev.exe >/dev/null || e2e_fail "$1" "qvdev.exe was left running"
+}
+install_case install_start
+install_case restore_rows
+install_case options_dialog
+install_case install_start
+install_case uninstall
 # Leave the prefix as the other groups expect it (E2E_KEEP=1: as the scenarios left it).
 [ -n "${E2E_KEEP:-}" ] && exit 0
 reset_machine
