@@ -118,6 +118,10 @@ class ScriptDocument {
     static int CompareRows(const ScriptRow& a, const ScriptRow& b);
     // The script text: the menu block of a main script with menu items, then every command.
     std::vector<std::string> SaveTemp();
+    // The same text, leaving the document as it is (SaveTemp stores the menu items' folders).
+    std::vector<std::string> TextAsSaved() const;
+    // The lines the text starts with before the first row: the menu block of a main script.
+    std::vector<std::string> MenuBlock() const;
     // Replaces the rows with rows made from text lines (the text view's box), as a load does.
     LoadReport RestoreTemp(const std::vector<std::string>& lines);
     // Replaces the rows with the script named by a path or a selector code ("M", "U", "C",

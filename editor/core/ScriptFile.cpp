@@ -180,27 +180,29 @@ void ScriptDocument::RestoreIfTextView() {
         RestoreTemp(ports_.view.ScriptText());
 }
 
-std::vector<std::string> ScriptDocument::SaveTemp() {
+std::vector<std::string> ScriptDocument::MenuBlock() const {
     std::vector<std::string> lines;
-    const std::size_t commands = CommandCount();
-    const bool menu = state_.MenuCaptions.size() > 1 && state_.CurrentMenu == 0;
-    lines.reserve(commands + (menu ? state_.MenuCaptions.size() + 3 : 0));
-    if (menu) {
-        lines.emplace_back("MENU START");
-        const std::string program = logic::WithTrailingBackslash(ports_.system.ProgramFolder());
-        for (std::size_t k = 1; k < state_.MenuCaptions.size(); ++k) {
-            std::string file = k < state_.MenuFiles.size() ? state_.MenuFiles[k] : "";
-            if (!Contains(file, "\\")) {
-                file = program + file;
-                if (k < state_.MenuFiles.size())
-                    state_.MenuFiles[k] = file;
-            }
-            lines.push_back("MENU ITEM " + std::to_string(k) + " " + state_.MenuCaptions[k] + "," +
-                            CompiledPathFor(file));
-        }
-        if (state_.MenuTimeout > 0)
-            lines.push_back("MENU DEFAULT " + std::to_string(state_.MenuTimeout));
+    if (state_.MenuCaptions.size() <= 1 || state_.CurrentMenu != 0)
+        return lines;
+    lines.emplace_back("MENU START");
+    const std::string program = logic::WithTrailingBackslash(ports_.system.ProgramFolder());
+    for (std::size_t k = 1; k < state_.MenuCaptions.size(); ++k) {
+        std::string file = k < state_.MenuFiles.size() ? state_.MenuFiles[k] : "";
+        if (!Contains(file, "\\"))
+            file = program + file;
+        lines.push_back("MENU ITEM " + std::to_string(k) + " " + state_.MenuCaptions[k] + "," +
+                        CompiledPathFor(file));
     }
+    if (state_.MenuTimeout > 0)
+        lines.push_back("MENU DEFAULT " + std::to_string(state_.MenuTimeout));
+    return lines;
+}
+
+std::vector<std::string> ScriptDocument::TextAsSaved() const {
+    std::vector<std::string> lines = MenuBlock();
+    const bool menu = !lines.empty();
+    const std::size_t commands = CommandCount();
+    lines.reserve(lines.size() + commands + 1);
     bool hasMenuShow = false;
     for (std::size_t i = 0; i < commands; ++i) {
         lines.push_back(rows_[i].Command);
@@ -209,6 +211,17 @@ std::vector<std::string> ScriptDocument::SaveTemp() {
     if (menu && !hasMenuShow)
         lines.emplace_back("MENU SHOW");
     return lines;
+}
+
+std::vector<std::string> ScriptDocument::SaveTemp() {
+    // An item's script without a folder is stored back with the editor's folder in front.
+    if (state_.MenuCaptions.size() > 1 && state_.CurrentMenu == 0) {
+        const std::string program = logic::WithTrailingBackslash(ports_.system.ProgramFolder());
+        for (std::size_t k = 1; k < state_.MenuCaptions.size() && k < state_.MenuFiles.size(); ++k)
+            if (!Contains(state_.MenuFiles[k], "\\"))
+                state_.MenuFiles[k] = program + state_.MenuFiles[k];
+    }
+    return TextAsSaved();
 }
 
 SaveOutcome ScriptDocument::WriteScript() {

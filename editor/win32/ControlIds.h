@@ -34,6 +34,30 @@
     X(AboutProduct, 1302)                                                                          \
     X(AboutVersion, 1303)                                                                          \
     X(AboutOK, 1304)                                                                               \
+    /* TfrmProblems, "Check Script" */                                                             \
+    X(ProblemSummary, 1401)                                                                        \
+    X(ProblemList, 1402)                                                                           \
+    X(ProblemGoTo, 1403)                                                                           \
+    X(ProblemClose, 1404)                                                                          \
+    /* TfrmWhatIf, "What if..." */                                                                 \
+    X(WhatIfAtLabel, 1501)                                                                         \
+    X(WhatIfAt, 1502)                                                                              \
+    X(WhatIfUserLabel, 1503)                                                                       \
+    X(WhatIfUser, 1504)                                                                            \
+    X(WhatIfComputerLabel, 1505)                                                                   \
+    X(WhatIfComputer, 1506)                                                                        \
+    X(WhatIfAnswerLabel, 1507)                                                                     \
+    X(WhatIfAnswer, 1508)                                                                          \
+    X(WhatIfMenuLabel, 1509)                                                                       \
+    X(WhatIfMenu, 1510)                                                                            \
+    X(WhatIfRun, 1511)                                                                             \
+    X(WhatIfNote, 1512)                                                                            \
+    X(WhatIfReport, 1513)                                                                          \
+    X(WhatIfClose, 1514)                                                                           \
+    /* TfrmRunLog, "Run Log" */                                                                    \
+    X(RunLogPath, 1601)                                                                            \
+    X(RunLogText, 1602)                                                                            \
+    X(RunLogClose, 1603)                                                                           \
     /* TfrmMain, the import wizard */                                                              \
     X(WizardImage, 1701)                                                                           \
     X(WizardHeading, 1702)                                                                         \
@@ -88,6 +112,10 @@
     X(Help1, 2051)                                                                                 \
     X(TipoftheDay1, 2052)                                                                          \
     X(About1, 2053)                                                                                \
+    /* the script's problems, what-if runs and the interpreter's run log */                        \
+    X(CheckScript1, 2071)                                                                          \
+    X(WhatIf1, 2072)                                                                               \
+    X(ViewRunLog1, 2073)                                                                           \
     X(RestoretoOriginalLocation1, 2061)                                                            \
     X(CommandBox, 2062)                                                                            \
     X(MenuButton, 2063)                                                                            \
@@ -138,5 +166,8 @@ inline constexpr const char* TipFrmClass = "TfrmTip";
 inline constexpr const char* AboutFrmClass = "TfrmAbout";
 inline constexpr const char* ImportWizardFrmClass = "TfrmMain";
 inline constexpr const char* OptionsFrmClass = "TfrmOptions";
+inline constexpr const char* ProblemsFrmClass = "TfrmProblems";
+inline constexpr const char* WhatIfFrmClass = "TfrmWhatIf";
+inline constexpr const char* RunLogFrmClass = "TfrmRunLog";
 
 } // namespace qv::ids

@@ -181,6 +181,15 @@ void TfrmView::OnCommand(int id, int code) {
     case ids::About1:
         TfrmAbout(Loop(), Handle()).ShowModal(Handle());
         break;
+    case ids::CheckScript1:
+        CheckScriptCommand();
+        break;
+    case ids::WhatIf1:
+        WhatIfCommand();
+        break;
+    case ids::ViewRunLog1:
+        ViewRunLogCommand();
+        break;
     case ids::CommandBox:
         CommandBoxClick();
         break;

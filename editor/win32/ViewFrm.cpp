@@ -65,6 +65,8 @@ TfrmView::TfrmView(MessageLoop& loop, HWND owner, std::string argument)
     list.AddColumn("Title", Scale(TitleWidth, Dpi()));
     list.AddColumn("Command Line", Scale(CommandWidth, Dpi()));
     list.AddColumn("Order", 0);
+    // A row the interpreter would report carries overlay 1, which the list asks for.
+    list.Send(LVM_SETCALLBACKMASK, LVIS_OVERLAYMASK);
 
     textFont_.Reset(::CreateFontA(-Scale(TextHeight, Dpi()), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
                                   FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
@@ -213,6 +215,7 @@ void TfrmView::RowsChanged() {
         list.SetFocused(focused);
         list.EnsureVisible(focused);
     }
+    CheckRows();
     list.Invalidate();
 }
 
@@ -257,6 +260,10 @@ void TfrmView::FillDisplayInfo(NMLVDISPINFOA& info) {
     }
     if ((item.mask & LVIF_IMAGE) != 0) {
         item.iImage = row.Icon >= 0 ? row.Icon : I_IMAGENONE;
+    }
+    if ((item.mask & LVIF_STATE) != 0 && (item.stateMask & LVIS_OVERLAYMASK) != 0) {
+        const bool problem = checker_.RowProblem(static_cast<std::size_t>(item.iItem)) != nullptr;
+        item.state = (item.state & ~LVIS_OVERLAYMASK) | (problem ? INDEXTOOVERLAYMASK(1) : 0);
     }
 }
 
@@ -372,6 +379,7 @@ void TfrmView::SetView(ScriptView view) {
 void TfrmView::ReportLoad(const editor::LoadReport& report) {
     if (report.Clean()) {
         SetStatus("");
+        ShowRowProblem();
         return;
     }
     std::string text = report.problems.front();
@@ -382,6 +390,7 @@ void TfrmView::ReportLoad(const editor::LoadReport& report) {
 }
 
 void TfrmView::SetStatus(const std::string& text) {
+    problemShown_ = false;
     if (status_) {
         status_.SetText(text);
     }
@@ -438,6 +447,13 @@ LRESULT TfrmView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 return 0;
             case NM_DBLCLK:
                 ListView1DblClick();
+                return 0;
+            case NM_CUSTOMDRAW:
+                return ListCustomDraw(*reinterpret_cast<NMLVCUSTOMDRAW*>(lParam));
+            case LVN_ITEMCHANGED:
+                if ((reinterpret_cast<NMLISTVIEW*>(lParam)->uChanged & LVIF_STATE) != 0) {
+                    ShowRowProblem();
+                }
                 return 0;
             default:
                 break;

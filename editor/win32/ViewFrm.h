@@ -7,6 +7,7 @@
 #include "common/win32/Form.h"
 #include "common/win32/Menu.h"
 #include "editor/core/ScriptDocument.h"
+#include "editor/core/ScriptInsight.h"
 #include "editor/win32/CommandSeams.h"
 #include "editor/win32/EditorServices.h"
 #include "editor/win32/MenuBand.h"
@@ -97,6 +98,16 @@ class TfrmView : public Form, public editor::DocumentView, public editor::Compil
     CommandContext Context();
     int Ask(const std::string& text, UINT flags);
 
+    // ---- The script's problems, what-if runs and the run log (ViewInsight.cpp) ----
+    void CheckRows();
+    // The focused row's problem in the status bar, or none there when it has none.
+    void ShowRowProblem();
+    LRESULT ListCustomDraw(NMLVCUSTOMDRAW& draw);
+    void ApplyTextView();
+    void CheckScriptCommand();
+    void WhatIfCommand();
+    void ViewRunLogCommand();
+
     std::string argument_;
     EditorServices services_;
     ShellIconSource iconSource_;
@@ -128,6 +139,9 @@ class TfrmView : public Form, public editor::DocumentView, public editor::Compil
     std::string cellText_; // the text handed to the list for one cell
     bool textShown_ = false;
     std::optional<std::vector<std::string>> heldText_; // the text box's, while it is hidden
+    editor::ScriptChecker checker_;
+    bool problemShown_ = false;                  // the status bar shows the focused row's problem
+    std::optional<editor::WhatIfFields> whatIf_; // the last "What if..." fields of the run
 };
 
 } // namespace qv::win32

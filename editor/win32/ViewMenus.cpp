@@ -46,7 +46,7 @@ constexpr AcceleratorKey ListKeys[] = {
     {FCONTROL, 'N', ids::New1},         {FCONTROL, 'O', ids::Open1},  {FCONTROL, 'S', ids::Save1},
     {FCONTROL, 'Z', ids::UndoChanges1}, {0, VK_F9, ids::Run1},        {FCONTROL, 'X', ids::Cut1},
     {FCONTROL, 'C', ids::Copy1},        {FCONTROL, 'V', ids::Paste1}, {0, VK_F1, ids::Help1},
-    {0, VK_DELETE, ids::Delete1},
+    {0, VK_F7, ids::CheckScript1},      {0, VK_F10, ids::WhatIf1},    {0, VK_DELETE, ids::Delete1},
 };
 // The text view: the same without Del, which the text box takes itself.
 constexpr std::span<const AcceleratorKey> TextKeys(ListKeys, std::size(ListKeys) - 1);
@@ -120,6 +120,8 @@ void TfrmView::BuildMenus() {
     editMenu_.AppendSeparator();
     editMenu_.AppendPopup(AddMenu(Captions::EditMenu), "&Add");
     editMenu_.AppendItem(ids::Run1, "&Run\tF9");
+    editMenu_.AppendItem(ids::CheckScript1, "Chec&k Script...\tF7");
+    editMenu_.AppendItem(ids::WhatIf1, "&What if...\tF10");
     editMenu_.AppendSeparator();
     editMenu_.AppendItem(ids::Cut1, "&Cut\tCtrl+X");
     editMenu_.AppendItem(ids::Copy1, "C&opy\tCtrl+C");
@@ -134,6 +136,7 @@ void TfrmView::BuildMenus() {
     viewMenu.AppendItem(ids::ListView2, "List View");
     viewMenu.AppendItem(ids::TextView1, "Text View");
     viewMenu.AppendSeparator();
+    viewMenu.AppendItem(ids::ViewRunLog1, "View Run &Log...");
     viewMenu.AppendItem(ids::Options1, "&Options...");
 
     UniqueMenu help = CreatePopupMenu();

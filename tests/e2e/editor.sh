@@ -6,28 +6,8 @@
 # shellcheck source=tests/e2e/lib.sh
 source "$(dirname "$0")/lib.sh"
 e2e_require qvrun
-[ -f "${QV_QVDEV:-}" ] || {
-    echo "SKIP $e2e_group: not built: qvdev.exe" >&2
-    exit $e2e_skip
-}
+e2e_require_qvdev
 e2e_install_qvrun
-# The program with its tips file, as the build lays them out.
-cp "$QV_QVDEV" "$(dirname "$QV_QVDEV")/Tips.tod" "$(e2e_case_dir bin)/"
-qvdev="$(e2e_win_dir bin)\\qvdev.exe"
-view="class=TfrmView"
-prompt="Quorvel Developer"
-settings='HKCU\Software\Trevanta\Quorvel Developer'
-
-e2e_reg() {
-    timeout -k 5 60 "$QV_WINE" reg "$@" >/dev/null 2>&1 </dev/null
-}
-# A first start of the editor in this prefix: no settings but those a case sets.
-e2e_reg delete "$settings" /f
-# Tip of the Day has a case of its own; the others start without it.
-e2e_reg add "$settings" /v "Show Tips" /t REG_DWORD /d 0 /f
-
-# Lines as the editor saves them.
-crlf() { printf '%s\r\n' "$@"; }
 
 # A script given as the first argument opens, and its rows are what the list shows.
 open_argument() {
@@ -274,8 +254,6 @@ tip_of_the_day() {
     fi
     e2e_reg add "$settings" /v "Show Tips" /t REG_DWORD /d 0 /f
 }
-
-editor_none() { e2e_driver none qvdev.exe >/dev/null || e2e_fail "$1" "qvdev.exe was left running"; }
 
 for scenario in open_argument save_compile_run failed_save edit_rows text_view run_uncompiled \
     close_prompt second_start create_shortcut exit_prompt tip_of_the_day; do

@@ -42,14 +42,14 @@ snapshot() {
 }
 
 # Browsers opened by the help pages run nothing on the host: a command that ends at once.
-e2e_reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d true /f >/dev/null
+install_reg add 'HKCU\Software\Wine\WineBrowser' /v Browsers /d true /f >/dev/null
 startup_dir=$(e2e_shell_folder Startup)
 common_dir=$(e2e_shell_folder "Common Startup" HKLM)
 mkdir -p "$startup_dir" "$common_dir"
 # What a user's machine had before: a shortcut in the Startup folder, a Run value in each view.
 echo "a shortcut" >"$startup_dir/Mail.lnk"
-e2e_reg add "$run_key" /v QvTray /d 'C:\windows\notepad.exe' /f >/dev/null
-e2e_reg add "$run32_key" /v QvTray32 /t REG_EXPAND_SZ /d '%SystemRoot%\regedit.exe' /f >/dev/null
+install_reg add "$run_key" /v QvTray /d 'C:\windows\notepad.exe' /f >/dev/null
+install_reg add "$run32_key" /v QvTray32 /t REG_EXPAND_SZ /d '%SystemRoot%\regedit.exe' /f >/dev/null
 snapshot "$e2e_out/before.txt"
 # The comparison means something only when the entries to import are in it.
 grep -q '"QvTray32"=hex(2):' "$e2e_out/before.txt" && grep -qx 'Mail.lnk' "$e2e_out/before.txt" || {
@@ -108,10 +108,10 @@ release_end_to_end() {
     grep -c '^LOAD ' "$(e2e_unix_path 'C:\windows\common.qvs')" | grep -qx 3 ||
         e2e_fail $name "the saved script does not hold the three imported lines"
     [ -f "$startup_dir/Mail.lnk" ] && e2e_fail $name "the shortcut was not moved"
-    [ -n "$(e2e_reg_value "$run32_key" QvTray32)" ] && e2e_fail $name "the 32-bit Run value was not moved"
+    [ -n "$(install_reg_value "$run32_key" QvTray32)" ] && e2e_fail $name "the 32-bit Run value was not moved"
 
     local uninstall
-    uninstall=$(e2e_reg_value 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quorvel' UninstallString)
+    uninstall=$(install_reg_value 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quorvel' UninstallString)
     if [ "$uninstall" != '"C:\windows\qvremove.exe" "C:\Program Files\Quorvel"' ]; then
         e2e_fail $name "Add/Remove Programs names \"$uninstall\""
         return
@@ -139,7 +139,7 @@ release_end_to_end() {
     fi
     [ -d "$installed" ] && e2e_fail $name "Program Files\\Quorvel is left: $(ls "$installed" | tr '\n' ' ')"
     [ -f "$(e2e_unix_path 'C:\windows\qvremove.exe')" ] && e2e_fail $name "the uninstaller's copy is left"
-    [ -n "$(e2e_reg_value 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quorvel' DisplayName)" ] &&
+    [ -n "$(install_reg_value 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quorvel' DisplayName)" ] &&
         e2e_fail $name "the Add/Remove Programs entry is left"
     [ -f "$(e2e_unix_path 'C:\windows\common.qvs')" ] || e2e_fail $name "the user's script was deleted"
     e2e_pass $name

@@ -37,17 +37,17 @@ group_dir="$(e2e_shell_folder Programs)/Quorvel"
 reset_machine() {
     local key
     for key in 'HKCR\.qvs' 'HKCR\.qvc' 'HKCR\qvlite_qvs' 'HKCR\qvlite_qvc' "$settings"; do
-        e2e_reg delete "$key" /f >/dev/null
+        install_reg delete "$key" /f >/dev/null
     done
-    e2e_reg delete "$run_key" /v qvrun /f >/dev/null
-    e2e_reg add "$settings" /v "Show Tips" /t REG_DWORD /d 0 /f >/dev/null
+    install_reg delete "$run_key" /v qvrun /f >/dev/null
+    install_reg add "$settings" /v "Show Tips" /t REG_DWORD /d 0 /f >/dev/null
     rm -rf "$group_dir" "$bin_dir/Startup" "$bin_dir/Backup"
     rm -f "$windows_dir/qvremove.exe" "$windows_dir/common.qvs" "$windows_dir/common.qvc"
     mkdir -p "$startup_dir"
     # The prefix's names ignore case: so does the clean-up.
     find "$startup_dir" -maxdepth 1 -iname 'qvmail.lnk' -delete
     echo "a shortcut" >"$startup_dir/QvMail.lnk"
-    e2e_reg add "$run_key" /v QvTray /d 'C:\windows\notepad.exe' /f >/dev/null
+    install_reg add "$run_key" /v QvTray /d 'C:\windows\notepad.exe' /f >/dev/null
 }
 
 install_start() {
@@ -72,12 +72,12 @@ install_start() {
     fi
     # The Run key, the file types and the program group are there while the wizard is up.
     local short
-    short=$(e2e_reg_value "$run_key" qvrun)
+    short=$(install_reg_value "$run_key" qvrun)
     [[ "$short" == *'\qvrun.exe' && "$short" != *' '* ]] ||
         e2e_fail $name "the Run value qvrun reads \"$short\""
-    [ "$(e2e_reg_default 'HKCR\.qvs')" = qvlite_qvs ] &&
-        [ "$(e2e_reg_default 'HKCR\qvlite_qvs\shell\Open\Command')" = "\"$bin_win\\qvdev.exe\" \"%1\"" ] &&
-        [ "$(e2e_reg_default 'HKCR\qvlite_qvc\DefaultIcon')" = "$bin_win\\qvrun.exe,1" ] ||
+    [ "$(install_reg_default 'HKCR\.qvs')" = qvlite_qvs ] &&
+        [ "$(install_reg_default 'HKCR\qvlite_qvs\shell\Open\Command')" = "\"$bin_win\\qvdev.exe\" \"%1\"" ] &&
+        [ "$(install_reg_default 'HKCR\qvlite_qvc\DefaultIcon')" = "$bin_win\\qvrun.exe,1" ] ||
         e2e_fail $name "the file types are not registered"
     local shortcut
     for shortcut in "Quorvel Developer" Quorvel "Read Me" "Uninstall Quorvel"; do
@@ -112,7 +112,7 @@ install_start() {
     low=$(printf '%s' "$bin_win" | tr 'A-Z' 'a-z')
     [ -f "$startup_dir/QvMail.lnk" ] && e2e_fail $name "the shortcut is still in the Startup folder"
     [ -f "$bin_dir/Startup/QvMail.lnk" ] || e2e_fail $name "the shortcut was not moved"
-    [ -z "$(e2e_reg_value "$run_key" QvTray)" ] || e2e_fail $name "the Run value is still there"
+    [ -z "$(install_reg_value "$run_key" QvTray)" ] || e2e_fail $name "the Run value is still there"
     grep -qF "LOAD $low\\startup\\qvmail.lnk" "$script" && grep -qF 'LOAD c:\windows\notepad.exe' "$script" ||
         {
             e2e_fail $name "the saved script lacks the LOAD lines: $(tr '\r\n' '|' <"$script" 2>/dev/null)"
@@ -166,7 +166,7 @@ restore_rows() {
         fi
     done
     [ -f "$startup_dir/Qvmail.lnk" ] || e2e_fail $name "the shortcut is not back in the Startup folder"
-    [ "$(e2e_reg_value "$run_key" QvTray)" = 'C:\windows\notepad.exe' ] ||
+    [ "$(install_reg_value "$run_key" QvTray)" = 'C:\windows\notepad.exe' ] ||
         e2e_fail $name "the Run value is not back"
     [ -f "$windows_dir/common.qvs" ] && e2e_fail $name "the emptied script was not deleted"
     [ -s "$bin_dir/Backup/Import.log" ] && e2e_fail $name "the import log still holds entries"
@@ -202,10 +202,10 @@ uninstall() {
     [ "$(cat "$e2e_out/removed.txt")" = "Quorvel has been removed. The scripts you wrote are still there." ] ||
         e2e_fail $name "the closing message reads \"$(cat "$e2e_out/removed.txt")\""
     [ -f "$startup_dir/Qvmail.lnk" ] || e2e_fail $name "the shortcut is not back in the Startup folder"
-    [ "$(e2e_reg_value "$run_key" QvTray)" = 'C:\windows\notepad.exe' ] ||
+    [ "$(install_reg_value "$run_key" QvTray)" = 'C:\windows\notepad.exe' ] ||
         e2e_fail $name "the Run value is not back"
-    [ -z "$(e2e_reg_value "$run_key" qvrun)" ] || e2e_fail $name "the Run value qvrun is left"
-    [ -z "$(e2e_reg_default 'HKCR\.qvs')$(e2e_reg_default 'HKCR\qvlite_qvc\DefaultIcon')" ] ||
+    [ -z "$(install_reg_value "$run_key" qvrun)" ] || e2e_fail $name "the Run value qvrun is left"
+    [ -z "$(install_reg_default 'HKCR\.qvs')$(install_reg_default 'HKCR\qvlite_qvc\DefaultIcon')" ] ||
         e2e_fail $name "the file types are left"
     [ -d "$group_dir" ] && e2e_fail $name "the program group is left"
     [ -d "$bin_dir" ] && e2e_fail $name "the program folder is left: $(ls -R "$bin_dir" | tr '\n' ' ')"
@@ -226,7 +226,7 @@ options_dialog() {
     local opened=(start "$bin_win\\qvdev.exe" + wait-window "$e2e_title - [common]" 30000 +
         command "$view" Options1 + wait-window Options 10000)
     local closed=(wait-unseen Options 10000 + close "$view" + wait-gone qvdev.exe 30000)
-    before=$(e2e_reg_value "$run_key" qvrun)
+    before=$(install_reg_value "$run_key" qvrun)
     if ! e2e_driver "${opened[@]}" + click Options SetFile + wait-window "$prompt" 10000 + \
         expect-text "$prompt" MessageText "Associations are now set." + click "$prompt" OK + \
         check Options AutoLoad 0 + click Options OptionsOK + "${closed[@]}"; then
@@ -234,7 +234,7 @@ options_dialog() {
         e2e_driver none qvdev.exe >/dev/null
         return
     fi
-    [ -z "$(e2e_reg_value "$run_key" qvrun)" ] || e2e_fail $name "OK left the Run value qvrun"
+    [ -z "$(install_reg_value "$run_key" qvrun)" ] || e2e_fail $name "OK left the Run value qvrun"
     # The right and left arrows in the tab strip turn the pages.
     if ! e2e_driver "${opened[@]}" + key Options PageControl1 39 + open-window "Netlyre Addin - 1998" + sleep 700 + \
         disabled Options Load + enabled Options UnloadINT + click Options UnloadINT + \
@@ -246,7 +246,7 @@ options_dialog() {
         e2e_driver none qvdev.exe >/dev/null
         return
     fi
-    after=$(e2e_reg_value "$run_key" qvrun)
+    after=$(install_reg_value "$run_key" qvrun)
     [ -n "$before" ] && [ "$after" = "$before" ] ||
         e2e_fail $name "ticked again, qvrun reads \"$after\", not \"$before\""
     e2e_pass $name
@@ -266,7 +266,7 @@ install_case uninstall
 [ -n "${E2E_KEEP:-}" ] && exit 0
 reset_machine
 find "$startup_dir" -maxdepth 1 -iname 'qvmail.lnk' -delete
-e2e_reg delete "$run_key" /v QvTray /f >/dev/null
-e2e_reg delete "$run_key" /v qvrun /f >/dev/null
+install_reg delete "$run_key" /v QvTray /f >/dev/null
+install_reg delete "$run_key" /v qvrun /f >/dev/null
 rm -rf "$group_dir"
 rm -f "$windows_dir/qvremove.exe"

@@ -168,6 +168,29 @@ e2e_same_text() {
     return 1
 }
 
+# For the groups that drive the real editor: skips when qvdev.exe is not built, installs it with
+# its tips file in the group's folder ($qvdev), and starts it as a first start in this prefix
+# would, without Tip of the Day (a scenario of the editor group shows it).
+e2e_require_qvdev() {
+    [ -f "${QV_QVDEV:-}" ] || {
+        echo "SKIP $e2e_group: not built: qvdev.exe" >&2
+        exit $e2e_skip
+    }
+    cp "$QV_QVDEV" "$(dirname "$QV_QVDEV")/Tips.tod" "$(e2e_case_dir bin)/"
+    qvdev="$(e2e_win_dir bin)\\qvdev.exe"
+    view="class=TfrmView"
+    prompt="Quorvel Developer"
+    settings='HKCU\Software\Trevanta\Quorvel Developer'
+    e2e_reg delete "$settings" /f
+    e2e_reg add "$settings" /v "Show Tips" /t REG_DWORD /d 0 /f
+}
+e2e_reg() {
+    timeout -k 5 60 "$QV_WINE" reg "$@" >/dev/null 2>&1 </dev/null
+}
+# Lines as the editor saves them.
+crlf() { printf '%s\r\n' "$@"; }
+editor_none() { e2e_driver none qvdev.exe >/dev/null || e2e_fail "$1" "qvdev.exe was left running"; }
+
 # Ends the group: nothing left running, and the tally.
 e2e_finish() {
     local rc=$?

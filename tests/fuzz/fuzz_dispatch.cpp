@@ -1,7 +1,7 @@
+#include "interpreter/whatif/WhatIf.h"
 #include "language/CompiledScript.h"
 #include "language/Diamond.h"
 #include "language/Text.h"
-#include "tools/qvtool/WhatIf.h"
 
 #include <cstdint>
 #include <sstream>

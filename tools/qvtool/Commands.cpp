@@ -1,17 +1,12 @@
 #include "tools/qvtool/Commands.h"
 
 #include "interpreter/core/Host.h"
-#include "interpreter/logic/Calendar.h"
-#include "interpreter/logic/CtlDate.h"
+#include "interpreter/logic/ScriptCheck.h"
+#include "interpreter/whatif/WhatIf.h"
 #include "language/CompiledScript.h"
 #include "language/Diamond.h"
 #include "language/Text.h"
-#include "tools/qvtool/ScriptCheck.h"
-#include "tools/qvtool/WhatIf.h"
 
-#include <chrono>
-#include <cstdio>
-#include <ctime>
 #include <memory>
 #include <ostream>
 
@@ -123,41 +118,9 @@ int Check(const std::vector<std::string>& args, std::ostream& out, std::ostream&
     return problems.empty() ? ExitOk : ExitProblems;
 }
 
-std::optional<interp::DateTime> ParseMoment(const std::string& text) {
-    interp::DateTime t;
-    char tail = 0;
-    if (std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d%c", &t.year, &t.month, &t.day, &t.hour,
-                    &t.minute, &tail) != 5)
-        return std::nullopt;
-    if (t.hour > 23 || t.minute > 59 || t.hour < 0 || t.minute < 0 ||
-        !logic::IsValidCivilDate({t.year, t.month, t.day}))
-        return std::nullopt;
-    t.dayOfWeek = logic::ScriptDayOfWeek({t.year, t.month, t.day});
-    return t;
-}
-
-interp::DateTime LocalNow() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &now);
-#else
-    localtime_r(&now, &local);
-#endif
-    interp::DateTime t;
-    t.year = local.tm_year + 1900;
-    t.month = local.tm_mon + 1;
-    t.day = local.tm_mday;
-    t.hour = local.tm_hour;
-    t.minute = local.tm_min;
-    t.second = local.tm_sec;
-    t.dayOfWeek = local.tm_wday == 0 ? 7 : local.tm_wday;
-    return t;
-}
-
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     whatif::Options options;
-    options.at = LocalNow();
+    options.at = whatif::LocalNow();
     bool haveScript = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -168,7 +131,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         if (arg == "--dry-run") {
             // Every run of qvtool is a dry run; the switch says so explicitly.
         } else if (arg == "--at") {
-            const std::optional<interp::DateTime> at = ParseMoment(args[++i]);
+            const std::optional<interp::DateTime> at = whatif::ParseMoment(args[++i]);
             if (!at)
                 return UsageError(err, "--at takes \"YYYY-MM-DD HH:MM\", not " + args[i]);
             options.at = *at;

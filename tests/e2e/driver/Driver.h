@@ -39,6 +39,8 @@ bool ReadListRows(HWND list, std::string& rows);
 bool SelectListRow(HWND list, int row);
 // The number of rows of a list view in another program; -1 when it does not answer.
 int ListRowCount(HWND list);
+// The overlay image number a row of a list view carries (0: none); -1 when it does not answer.
+int ListRowOverlay(HWND list, int row);
 // A control or command of the editor by its name in editor/win32/ControlIds.h.
 std::optional<int> EditorCommandId(const std::string& name);
 

@@ -124,6 +124,13 @@ int ListRowCount(HWND list) {
                : -1;
 }
 
+int ListRowOverlay(HWND list, int row) {
+    DWORD_PTR state = 0;
+    if (!SendBounded(list, LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_OVERLAYMASK, state))
+        return -1;
+    return static_cast<int>((state & LVIS_OVERLAYMASK) >> 8);
+}
+
 bool ReadListRows(HWND list, std::string& rows) {
     if (IsListBox(list))
         return ReadListBoxRows(list, rows);

@@ -454,6 +454,37 @@ bool StepWaitRow(const Args& args, Session& session) {
     }
 }
 
+// The overlay a list row carries, such as the editor's mark of a row with a problem.
+bool StepOverlay(const Args& args, Session& session) {
+    HWND list = RequireControl(args, session);
+    if (!list)
+        return false;
+    const int overlay = ListRowOverlay(list, static_cast<int>(Number(args[2])));
+    if (overlay == static_cast<int>(Number(args[3])))
+        return true;
+    Report("row " + args[2] + " of " + args[1] + " carries overlay " + std::to_string(overlay) +
+           ", not " + args[3]);
+    return false;
+}
+
+// Waits until a control's text holds TEXT: the effect of a posted press on a long text.
+bool StepWaitContains(const Args& args, Session& session) {
+    const DWORD start = GetTickCount();
+    std::string text;
+    for (;;) {
+        HWND top = FindTopWindow(args[0], session.processId, true);
+        HWND control = top ? FindControl(top, args[1]) : nullptr;
+        if (control && ReadWindowText(control, text) && text.find(args[2]) != std::string::npos)
+            return true;
+        if (GetTickCount() - start >= Number(args[3])) {
+            Report(args[1] + " of \"" + args[0] + "\" did not hold \"" + args[2] + "\" within " +
+                   args[3] + " ms");
+            return false;
+        }
+        Sleep(10);
+    }
+}
+
 // Replaces a control's text, as a paste of the whole text would (backslash-n stands for CR LF).
 bool StepSetText(const Args& args, Session& session) {
     HWND control = RequireControl(args, session);
@@ -518,6 +549,8 @@ const Step Steps[] = {
     {"select", 3, 3, StepSelect},
     {"set-text", 3, 3, StepSetText},
     {"wait-row", 5, 5, StepWaitRow},
+    {"overlay", 4, 4, StepOverlay},
+    {"wait-contains", 4, 4, StepWaitContains},
     {"key", 3, 3, StepKey},
     {"start", 1, SIZE_MAX, StepStart},
     {"wait-window", 2, 2, StepWaitWindow},

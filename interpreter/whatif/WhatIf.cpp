@@ -1,8 +1,9 @@
-#include "tools/qvtool/WhatIf.h"
+#include "interpreter/whatif/WhatIf.h"
 
 #include "interpreter/core/Runner.h"
 #include "interpreter/core/VirtualTimers.h"
 #include "interpreter/logic/Calendar.h"
+#include "interpreter/logic/CtlDate.h"
 #include "interpreter/logic/CtlShutdown.h"
 #include "interpreter/logic/OpsLoad.h"
 #include "language/CompiledScript.h"
@@ -11,6 +12,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
@@ -462,6 +464,45 @@ class WhatIfHost final : public TimerPort,
 std::string RunWhatIf(const Options& options, std::ostream& out) {
     WhatIfHost host(options, out);
     return host.Run();
+}
+
+std::optional<interp::DateTime> ParseMoment(const std::string& text) {
+    interp::DateTime t;
+    char tail = 0;
+    if (std::sscanf(text.c_str(), "%4d-%2d-%2d %2d:%2d%c", &t.year, &t.month, &t.day, &t.hour,
+                    &t.minute, &tail) != 5)
+        return std::nullopt;
+    if (t.hour > 23 || t.minute > 59 || t.hour < 0 || t.minute < 0 ||
+        !logic::IsValidCivilDate({t.year, t.month, t.day}))
+        return std::nullopt;
+    t.dayOfWeek = logic::ScriptDayOfWeek({t.year, t.month, t.day});
+    return t;
+}
+
+std::string FormatMoment(const interp::DateTime& moment) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d", moment.year, moment.month,
+                  moment.day, moment.hour, moment.minute);
+    return text;
+}
+
+interp::DateTime LocalNow() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &now);
+#else
+    localtime_r(&now, &local);
+#endif
+    interp::DateTime t;
+    t.year = local.tm_year + 1900;
+    t.month = local.tm_mon + 1;
+    t.day = local.tm_mday;
+    t.hour = local.tm_hour;
+    t.minute = local.tm_min;
+    t.second = local.tm_sec;
+    t.dayOfWeek = local.tm_wday == 0 ? 7 : local.tm_wday;
+    return t;
 }
 
 } // namespace qv::whatif

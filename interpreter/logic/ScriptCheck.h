@@ -1,5 +1,6 @@
 #pragma once
 // The lines of a script source that the interpreter would report, found without running it.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,5 +12,9 @@ struct LineProblem {
 };
 
 std::vector<LineProblem> CheckScriptSource(const std::vector<std::string>& sourceLines);
+
+// What the interpreter would report for one source line, without the line itself; nothing for a
+// line it runs or passes over.
+std::optional<std::string> CheckScriptLine(const std::string& sourceLine);
 
 } // namespace qv

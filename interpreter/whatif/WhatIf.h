@@ -34,4 +34,11 @@ struct Options {
 // report as the "Error Log" dialog would show it. Returns the report (empty when none).
 std::string RunWhatIf(const Options& options, std::ostream& out);
 
+// A moment as "YYYY-MM-DD HH:MM"; nothing for any other form or a date that does not exist.
+std::optional<interp::DateTime> ParseMoment(const std::string& text);
+// The moment in the form ParseMoment reads.
+std::string FormatMoment(const interp::DateTime& moment);
+// This computer's local time now.
+interp::DateTime LocalNow();
+
 } // namespace qv::whatif
