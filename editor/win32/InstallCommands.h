@@ -12,7 +12,7 @@ bool ImportWizard1Click(CommandContext& context);
 // saves the script when it did.
 void RestoretoStartupGroup1Click(CommandContext& context);
 
-// Tools menu "&Options...": the options dialog.
+// View menu "&Options...": the options dialog.
 void Options1Click(CommandContext& context);
 
 // The "/install" start, before the window opens its script: file types, the Run value, the
