@@ -278,8 +278,7 @@ template <typename Visit> void ForEachEntry(const std::string& folder, Visit vis
 } // namespace
 
 bool InstallFileSystem::FileExists(const std::string& path) {
-    const DWORD attributes = Attributes(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+    return IsExistingFile(path);
 }
 
 bool InstallFileSystem::PathExists(const std::string& path) {
@@ -295,10 +294,7 @@ FileResult InstallFileSystem::ReplaceAtomically(const std::string& path, const s
 }
 
 FileResult InstallFileSystem::Remove(const std::string& path) {
-    if (::DeleteFileA(path.c_str()) == FALSE) {
-        return FileFailed(path, ::GetLastError());
-    }
-    return FileDone();
+    return RemoveFile(path);
 }
 
 std::vector<std::string> InstallFileSystem::ListFiles(const std::string& folder) {
