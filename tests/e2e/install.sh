@@ -142,6 +142,21 @@ restore_rows() {
         e2e_driver none qvdev.exe >/dev/null
         return
     fi
+    # A shortcut whose name is taken in the Startup folder cannot go back: "123 : ...", then,
+    # as no other entry matches, the plain box; nothing changes.
+    echo "in the way" >"$startup_dir/Qvmail.lnk"
+    if ! e2e_driver start "$bin_win\\qvdev.exe" + wait-window "$e2e_title - [common]" 30000 + \
+        time-rows "$view" ListView1 3 10000 + select "$view" ListView1 0 + \
+        command "$view" RestoretoOriginalLocation1 + wait-window "$prompt" 10000 + \
+        expect-text "$prompt" MessageText "123 : Unable to Restore to Original Location" + \
+        click "$prompt" OK + sleep 500 + wait-window "$prompt" 10000 + \
+        expect-text "$prompt" MessageText "Unable to Restore to Original Location" + \
+        click "$prompt" OK + sleep 300 + close "$view" + wait-gone qvdev.exe 30000 >/dev/null; then
+        e2e_fail $name "a shortcut that cannot be moved back did not show both boxes"
+        return
+    fi
+    rm -f "$startup_dir/Qvmail.lnk"
+    [ -f "$bin_dir/Startup/QvMail.lnk" ] || e2e_fail $name "the blocked shortcut left its place"
     for pass in 1 2; do
         # The two imported rows and the end row, then one fewer: the list is read once full.
         if ! e2e_driver start "$bin_win\\qvdev.exe" + wait-window "$e2e_title - [common]" 30000 + \
