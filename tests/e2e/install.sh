@@ -54,13 +54,16 @@ install_start() {
     local name=install-start rows="$e2e_out/install-rows.txt" marked="$e2e_out/install-marked.txt"
     local link run
     reset_machine
+    # Tip of the Day is on, as after a first start, yet the installation does not show it.
+    install_reg add "$settings" /v "Show Tips" /t REG_DWORD /d 1 /f >/dev/null
     if ! e2e_driver start "$bin_win\\setup.exe" + wait-exit 30000; then
         e2e_fail $name "setup.exe did not end"
         return
     fi
     if ! e2e_driver wait-window "Quorvel Lite - Gathermoor" 60000 + \
-        rows "$wizard" ListBox1 "$(e2e_host_path "$rows")" + disabled "$wizard" cmdFinish; then
-        e2e_fail $name "the import wizard was not offered, or Finish was enabled"
+        rows "$wizard" ListBox1 "$(e2e_host_path "$rows")" + disabled "$wizard" cmdFinish + \
+        hidden "Tip of the Day"; then
+        e2e_fail $name "the import wizard was not offered, Finish was enabled, or the tips showed"
         return
     fi
     link=$(e2e_entry_index "$rows" "  [  ] - QvMail.lnk")
@@ -108,6 +111,7 @@ install_start() {
         e2e_fail $name "the editor did not end after the wizard"
         return
     fi
+    install_reg add "$settings" /v "Show Tips" /t REG_DWORD /d 0 /f >/dev/null
     local script="$windows_dir/common.qvs" low
     low=$(printf '%s' "$bin_win" | tr 'A-Z' 'a-z')
     [ -f "$startup_dir/QvMail.lnk" ] && e2e_fail $name "the shortcut is still in the Startup folder"
