@@ -271,6 +271,22 @@ options_dialog() {
     e2e_pass $name
 }
 
+# Opened from the text view, the wizard first turns the script back into rows (icon view), as
+# Finish adds rows; Cancel changes nothing.
+wizard_from_text_view() {
+    local name=wizard-from-text-view
+    if e2e_driver start "$bin_win\\qvdev.exe" + wait-window "$e2e_title - [common]" 30000 + \
+        command "$view" TextView1 + wait-shown "$view" Memo1 10000 + \
+        command "$view" ImportWizard1 + wait-window "Quorvel Lite - Gathermoor" 10000 + \
+        control-hidden "$view" Memo1 + control-visible "$view" ListView1 + \
+        click "$wizard" cmdCancel + wait-unseen "Quorvel Lite - Gathermoor" 10000 + \
+        command "$view" ListView2 + close "$view" + wait-gone qvdev.exe 30000 >/dev/null; then
+        e2e_pass $name
+    else
+        e2e_fail $name "the wizard opened over the text view, or Cancel did not close it"
+    fi
+}
+
 # A scenario that fails half-way may leave the editor up: it must not hold up the next one.
 install_case() {
     "$@"
@@ -279,6 +295,7 @@ install_case() {
 install_case install_start
 install_case restore_rows
 install_case options_dialog
+install_case wizard_from_text_view
 install_case install_start
 install_case uninstall
 # Leave the prefix as the other groups expect it (E2E_KEEP=1: as the scenarios left it).
