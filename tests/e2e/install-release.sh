@@ -96,7 +96,7 @@ release_end_to_end() {
             e2e_driver none qvdev.exe >/dev/null
             return
         }
-        marks+=(select "$wizard" ListBox1 "$index" + key "$wizard" ListBox1 32 + sleep 300 +)
+        marks+=(select "$wizard" ListBox1 "$index" + key "$wizard" ListBox1 32 + sleep 600 +)
     done
     if ! e2e_driver "${marks[@]}" click "$wizard" cmdFinish + wait-window "$prompt" 20000 + \
         click "$prompt" OK + wait-gone qvdev.exe 60000; then

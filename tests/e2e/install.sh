@@ -91,11 +91,11 @@ install_start() {
 
     # Marking and unmarking returns Finish to disabled; then both entries are marked. A "-"
     # typed first must not move the selection to the next header, as the list's own search would.
-    if ! e2e_driver select "$wizard" ListBox1 "$link" + key "$wizard" ListBox1 189 + sleep 300 + \
-        key "$wizard" ListBox1 32 + sleep 300 + \
-        enabled "$wizard" cmdFinish + key "$wizard" ListBox1 32 + sleep 300 + \
-        disabled "$wizard" cmdFinish + key "$wizard" ListBox1 32 + sleep 300 + \
-        select "$wizard" ListBox1 "$run" + key "$wizard" ListBox1 32 + sleep 300 + \
+    if ! e2e_driver select "$wizard" ListBox1 "$link" + key "$wizard" ListBox1 189 + sleep 600 + \
+        key "$wizard" ListBox1 32 + sleep 600 + \
+        enabled "$wizard" cmdFinish + key "$wizard" ListBox1 32 + sleep 600 + \
+        disabled "$wizard" cmdFinish + key "$wizard" ListBox1 32 + sleep 600 + \
+        select "$wizard" ListBox1 "$run" + key "$wizard" ListBox1 32 + sleep 600 + \
         rows "$wizard" ListBox1 "$(e2e_host_path "$marked")" + click "$wizard" cmdFinish + \
         wait-window "$prompt" 20000 + text "$prompt" MessageText "$(e2e_host_path "$e2e_out/moved.txt")" + \
         click "$prompt" OK; then
@@ -255,10 +255,11 @@ options_dialog() {
     fi
     [ -z "$(install_reg_value "$run_key" qvrun)" ] || e2e_fail $name "OK left the Run value qvrun"
     # The right and left arrows in the tab strip turn the pages.
-    if ! e2e_driver "${opened[@]}" + key Options PageControl1 39 + open-window "Netlyre Addin - 1998" + sleep 700 + \
+    if ! e2e_driver "${opened[@]}" + key Options PageControl1 39 + wait-shown Options UnloadINT 10000 + \
+        open-window "Netlyre Addin - 1998" + sleep 700 + \
         disabled Options Load + enabled Options UnloadINT + click Options UnloadINT + \
         wait-closed "Netlyre Addin - 1998" 10000 + sleep 700 + enabled Options Load + \
-        disabled Options UnloadINT + key Options PageControl1 37 + sleep 300 + \
+        disabled Options UnloadINT + key Options PageControl1 37 + wait-shown Options AutoLoad 10000 + \
         check Options AutoLoad 1 + click Options OptionsOK + \
         "${closed[@]}"; then
         e2e_fail $name "the add-in's buttons did not follow its window, or OK did not close"
