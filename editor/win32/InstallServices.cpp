@@ -355,7 +355,13 @@ FileResult InstallFileSystem::RemoveTree(const std::string& path) {
     ForEachEntry(folder, [&](const std::string& name, DWORD attributes) {
         const std::string entry = folder + "\\" + name;
         FileResult removed = FileDone();
-        if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 &&
+            (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+            // A linked folder goes as a link: what it points to belongs elsewhere.
+            if (::RemoveDirectoryA(entry.c_str()) == FALSE) {
+                removed = FileFailed(entry, ::GetLastError());
+            }
+        } else if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
             removed = RemoveTree(entry);
         } else {
             // A read-only file would refuse to go.

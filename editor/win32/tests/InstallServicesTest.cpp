@@ -164,6 +164,22 @@ TEST(InstallFileSystemTest, FoldersAreMadeAndRemoved) {
     EXPECT_TRUE(files.RemoveTree(scratch / "a").ok);
 }
 
+// A linked folder inside a removed tree goes as a link; what it points to stays.
+TEST(InstallFileSystemTest, RemovingATreeLeavesWhatItsLinksPointTo) {
+    ScratchFolder scratch;
+    InstallFileSystem files;
+    ASSERT_TRUE(files.CreateFolder(scratch / "elsewhere").ok);
+    testing::WriteText(scratch / "elsewhere\\keep.txt", "x");
+    ASSERT_TRUE(files.CreateFolder(scratch / "tree").ok);
+    if (::CreateSymbolicLinkA((scratch / "tree\\link").c_str(), (scratch / "elsewhere").c_str(),
+                              SYMBOLIC_LINK_FLAG_DIRECTORY) == FALSE) {
+        GTEST_SKIP() << "no folder links here";
+    }
+    EXPECT_TRUE(files.RemoveTree(scratch / "tree").ok);
+    EXPECT_FALSE(files.PathExists(scratch / "tree"));
+    EXPECT_TRUE(files.FileExists(scratch / "elsewhere\\keep.txt"));
+}
+
 TEST(InstallFileSystemTest, CopyReplacesMoveDoesNot) {
     ScratchFolder scratch;
     InstallFileSystem files;
