@@ -8,13 +8,13 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <random>
 
 #ifdef _WIN32
 #include <windows.h>
 #else
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -212,49 +212,143 @@ FileResult ReadWholeFile(const std::string& path, std::string& bytes) {
     return {true, {}};
 }
 
-#ifdef _WIN32
 namespace {
-// The system's own text for an error code, as the user would see it from any program.
-std::string SystemMessage(DWORD code) {
-    char text[512] = {};
-    const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                                        nullptr, code, 0, text, sizeof text, nullptr);
-    std::string message(text, length);
-    while (!message.empty() && (message.back() == '\n' || message.back() == '\r'))
-        message.pop_back();
-    return message.empty() ? "error " + std::to_string(code) : message;
+
+std::string TempNameBeside(const std::string& path, std::random_device& random) {
+    return path + ".tmp" + std::to_string(random() % 1000000);
 }
-} // namespace
+
+#ifdef _WIN32
+std::string SystemErrorText(DWORD error) {
+    char* text = nullptr;
+    const DWORD length = FormatMessageA(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, 0, reinterpret_cast<char*>(&text), 0, nullptr);
+    std::string message =
+        length > 0 && text ? std::string(text, length) : "error " + std::to_string(error);
+    LocalFree(text);
+    while (!message.empty() &&
+           (message.back() == '\n' || message.back() == '\r' || message.back() == ' '))
+        message.pop_back();
+    return message;
+}
+
+// Writes `bytes` to a new file at `temp` and flushes it to the disk before it is moved anywhere.
+// `nameTaken` tells that another file had the name already.
+FileResult WriteFlushed(const std::string& temp, std::string_view bytes, bool& nameTaken) {
+    HANDLE file = CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    nameTaken = false;
+    if (file == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        nameTaken = error == ERROR_FILE_EXISTS;
+        return {false, "cannot create " + temp + ": " + SystemErrorText(error)};
+    }
+    std::size_t written = 0;
+    bool ok = true;
+    while (ok && written < bytes.size()) {
+        DWORD chunk = 0;
+        const DWORD wanted =
+            static_cast<DWORD>(std::min<std::size_t>(bytes.size() - written, 1u << 20));
+        ok = WriteFile(file, bytes.data() + written, wanted, &chunk, nullptr) && chunk > 0;
+        written += chunk;
+    }
+    ok = ok && FlushFileBuffers(file);
+    const DWORD error = GetLastError();
+    CloseHandle(file);
+    if (!ok) {
+        DeleteFileA(temp.c_str());
+        return {false, "cannot write " + temp + ": " + SystemErrorText(error)};
+    }
+    return {true, {}};
+}
+
+// An existing target keeps its permissions and attributes: the platform's replace call swaps the
+// new contents in under the old file's identity; the old contents wait under `backup` until it
+// has succeeded, so that no failure loses them.
+// Returns 0 or the system's error code.
+DWORD ReplaceKeepingIdentity(const std::string& path, const std::string& temp,
+                             const std::string& backup, DWORD attributes) {
+    if (ReplaceFileA(path.c_str(), temp.c_str(), backup.c_str(), REPLACEFILE_IGNORE_MERGE_ERRORS,
+                     nullptr, nullptr)) {
+        DeleteFileA(backup.c_str());
+        // Not every implementation carries the attributes over; they are the target's.
+        SetFileAttributesA(path.c_str(), attributes);
+        return 0;
+    }
+    const DWORD error = GetLastError();
+    // The old file went to the backup name but the new one could not follow: put it back.
+    if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2)
+        MoveFileExA(backup.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
+    return error;
+}
 #endif
+
+} // namespace
 
 FileResult ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
     std::random_device random;
-    const std::string temp = path + ".tmp" + std::to_string(random() % 1000000);
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return {false, "cannot create " + temp + ": " + std::strerror(errno)};
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::remove(temp.c_str());
-            return {false, "cannot write " + temp};
-        }
-    }
 #ifdef _WIN32
-    const bool moved = MoveFileExA(temp.c_str(), path.c_str(),
-                                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-    const std::string reason = moved ? std::string() : SystemMessage(GetLastError());
-#else
-    const bool moved = std::rename(temp.c_str(), path.c_str()) == 0;
-    const std::string reason = moved ? std::string() : std::strerror(errno);
-#endif
-    if (!moved) {
-        std::remove(temp.c_str());
-        return {false, "cannot replace " + path + ": " + reason};
+    std::string temp = TempNameBeside(path, random);
+    FileResult written{false, {}};
+    // A name another writer took meanwhile is passed over; the file is created exclusively.
+    for (int attempt = 0; attempt < 16; ++attempt, temp = TempNameBeside(path, random)) {
+        bool nameTaken = false;
+        written = WriteFlushed(temp, bytes, nameTaken);
+        if (!nameTaken)
+            break;
+    }
+    if (!written.ok)
+        return written;
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    DWORD error = 0;
+    if (attributes != INVALID_FILE_ATTRIBUTES)
+        error = ReplaceKeepingIdentity(path, temp, temp + ".old", attributes);
+    else if (!MoveFileExA(temp.c_str(), path.c_str(),
+                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        error = GetLastError();
+    if (error != 0) {
+        DeleteFileA(temp.c_str());
+        return {false, "cannot replace " + path + ": " + SystemErrorText(error)};
     }
     return {true, {}};
+#else
+    // The permissions of an existing target carry over to its new contents.
+    // A new file gets the usual mode less the umask, as any other program would give it.
+    struct stat target {};
+    const bool exists = stat(path.c_str(), &target) == 0;
+    std::string temp;
+    int file = -1;
+    for (int attempt = 0; attempt < 16 && file < 0; ++attempt) {
+        temp = TempNameBeside(path, random);
+        file = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL, exists ? 0600 : 0666);
+        if (file < 0 && errno != EEXIST)
+            break;
+    }
+    if (file < 0)
+        return {false, "cannot create " + temp + ": " + std::strerror(errno)};
+    std::size_t written = 0;
+    bool ok = true;
+    while (ok && written < bytes.size()) {
+        const ssize_t chunk = write(file, bytes.data() + written, bytes.size() - written);
+        ok = chunk > 0 || (chunk < 0 && errno == EINTR);
+        if (chunk > 0)
+            written += static_cast<std::size_t>(chunk);
+    }
+    ok = ok && (!exists || fchmod(file, target.st_mode & 07777) == 0) && fsync(file) == 0;
+    const int error = errno;
+    ok = close(file) == 0 && ok;
+    if (!ok) {
+        unlink(temp.c_str());
+        return {false, "cannot write " + temp + ": " + std::strerror(error)};
+    }
+    if (std::rename(temp.c_str(), path.c_str()) != 0) {
+        const int renameError = errno;
+        unlink(temp.c_str());
+        return {false, "cannot replace " + path + ": " + std::strerror(renameError)};
+    }
+    return {true, {}};
+#endif
 }
 
 FileResult CompileScript(const std::string& sourcePath, const std::string& outPath,

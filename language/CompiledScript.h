@@ -60,8 +60,9 @@ struct FileResult {
     std::string error;
 };
 FileResult ReadWholeFile(const std::string& path, std::string& bytes);
-// Writes through a temporary file in the same folder, then replaces the target in one step;
-// on failure the old file stays as it was.
+// Writes through a temporary file in the same folder, flushed to the disk, then replaces the
+// target in one step, keeping an existing target's permissions and attributes; on failure the
+// old file stays as it was.
 FileResult ReplaceFileAtomically(const std::string& path, std::string_view bytes);
 
 // Compiles the source file at `sourcePath` to `outPath` (CR LF after the one line).

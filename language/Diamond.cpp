@@ -135,6 +135,11 @@ template <typename Boxes> inline Wide SubstituteLast(const Boxes& boxes, const W
     return w;
 }
 
+std::uint32_t LittleEndian32(const std::uint8_t* p) {
+    return std::uint32_t{p[0]} | std::uint32_t{p[1]} << 8 | std::uint32_t{p[2]} << 16 |
+           std::uint32_t{p[3]} << 24;
+}
+
 void SecureZero(void* p, std::size_t n) {
     volatile auto* bytes = static_cast<volatile unsigned char*>(p);
     while (n--)
@@ -317,6 +322,15 @@ std::string TDiamond::DecryptString(std::string_view cipher) const {
         dst[i] ^= src[i];
     const unsigned pad = static_cast<std::uint8_t>(out.back());
     if (pad < 1 || pad > BlockSize)
+        return {};
+    // The seed block holds the CRC-32 register and the byte sum of the padded text: one changed
+    // character garbles a block or two, which the padding alone lets through.
+    const Block seed = DecryptBlock(first);
+    std::uint32_t sum = 0;
+    for (std::size_t i = 0; i < out.size(); ++i)
+        sum += dst[i];
+    if (LittleEndian32(seed.data()) != Crc32Bytes(0xFFFFFFFFu, dst, out.size()) ||
+        LittleEndian32(seed.data() + 4) != sum)
         return {};
     out.erase(out.size() - pad);
     return out;

@@ -37,7 +37,8 @@ class TDiamond {
     // count goes into the seed block so that two encipherments differ.
     std::string EncryptString(std::string_view plain, std::uint32_t tickCount) const;
     std::string EncryptString(std::string_view plain) const;
-    // Empty for input that is too short, not whole blocks, or badly padded.
+    // Empty for input that is too short, not whole blocks, badly padded, or whose seed block
+    // does not hold the CRC-32 register and byte sum of the padded text.
     std::string DecryptString(std::string_view cipher) const;
 
     // Wipes the key text and every box.

@@ -13,6 +13,8 @@ inline constexpr std::string_view UnableToCaptureMessage =
     "Unable to Capture (202) In Script File : ";
 inline constexpr std::string_view CopyFailedMessage = "Copy Failed (202) In Script File : ";
 inline constexpr std::string_view RenameFailedMessage = "Rename Failed (203) In Script File : ";
+// The shell's own error dialog used to be a DEL's only report; it may not stall the logon.
+inline constexpr std::string_view DeleteFailedMessage = "Delete Failed (204) In Script File : ";
 inline constexpr std::string_view WaitWindowMissingMessage =
     "Unable to Find Wait Window (207) In Script File : ";
 

@@ -90,7 +90,7 @@ std::optional<std::string> CheckWhatIfFields(const WhatIfFields& fields) {
 }
 
 std::string WhatIfReport(const ScriptDocument& document, const WhatIfFields& fields,
-                         const std::optional<std::string>& runOnceRecord) {
+                         bool thisMachinesRunOnceRecords) {
     static constexpr int Answers[] = {interp::IdYes, interp::IdNo, interp::IdCancel};
     whatif::Options options;
     options.script = CompiledPathFor(document.State().CurrentFile);
@@ -100,7 +100,8 @@ std::string WhatIfReport(const ScriptDocument& document, const WhatIfFields& fie
     options.answer = Answers[static_cast<std::size_t>(fields.answer) % std::size(Answers)];
     if (fields.menuEntry > 0)
         options.menuEntry = fields.menuEntry;
-    options.ini = runOnceRecord;
+    if (thisMachinesRunOnceRecords)
+        whatif::ReadRunOnceWhereTheInterpreterKeepsIt(options);
     std::string source;
     for (const std::string& line : document.TextAsSaved())
         source += line + "\r\n";

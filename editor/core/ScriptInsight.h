@@ -68,10 +68,10 @@ std::optional<std::string> CheckWhatIfFields(const WhatIfFields& fields);
 
 // The what-if run of the script as Save would write and compile it now, saved or not, under
 // the name of its compiled file: one line per command, then the error report, exactly as
-// "qvtool run" prints it for the saved file. Scripts it calls are read from disk, and so is the
-// once-a-day record `runOnceRecord` (QVRUN.INI) when one is named; nothing is written. The
-// fields must have passed CheckWhatIfFields.
+// "qvtool run" prints it for the saved file. Scripts it calls are read from disk, and so are
+// this machine's once-a-day records when `thisMachinesRunOnceRecords` asks for them; nothing is
+// written. The fields must have passed CheckWhatIfFields.
 std::string WhatIfReport(const ScriptDocument& document, const WhatIfFields& fields,
-                         const std::optional<std::string>& runOnceRecord = std::nullopt);
+                         bool thisMachinesRunOnceRecords = false);
 
 } // namespace qv::editor

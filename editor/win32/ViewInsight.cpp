@@ -5,8 +5,6 @@
 #include "editor/win32/RunLogFrm.h"
 #include "editor/win32/ViewFrm.h"
 #include "editor/win32/WhatIfFrm.h"
-#include "interpreter/logic/OpsLoad.h"
-#include "interpreter/logic/OpsPaths.h"
 #include "interpreter/whatif/WhatIf.h"
 #include "interpreter/win32/RunLogFile.h"
 #include "language/CompiledScript.h"
@@ -125,9 +123,7 @@ void TfrmView::WhatIfCommand() {
         editor::WhatIfDefaults({}, services_.UserName(), services_.ComputerName()));
     // Each time from now: a logon is in the future.
     fields.moment = whatif::FormatMoment(whatif::LocalNow());
-    TfrmWhatIf dialog(Loop(), Handle(), document_, fields,
-                      logic::WithTrailingBackslash(services_.WindowsFolder()) +
-                          std::string(logic::RunOnceIniFile));
+    TfrmWhatIf dialog(Loop(), Handle(), document_, fields);
     dialog.ShowModal(Handle());
     whatIf_ = dialog.Fields();
 }

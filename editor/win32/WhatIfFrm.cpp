@@ -51,9 +51,8 @@ FormSpec WhatIfSpec() {
 } // namespace
 
 TfrmWhatIf::TfrmWhatIf(MessageLoop& loop, HWND owner, const editor::ScriptDocument& document,
-                       const editor::WhatIfFields& fields, std::string runOnceRecord)
-    : Dialog(loop, WhatIfSpec(), owner, false), document_(document),
-      runOnceRecord_(std::move(runOnceRecord)) {
+                       const editor::WhatIfFields& fields)
+    : Dialog(loop, WhatIfSpec(), owner, false), document_(document) {
     if (!IsAlive()) {
         return;
     }
@@ -97,7 +96,7 @@ void TfrmWhatIf::RunClick() {
         return;
     }
     const HCURSOR previous = ::SetCursor(::LoadCursorA(nullptr, IDC_WAIT));
-    std::string report = editor::WhatIfReport(document_, fields, runOnceRecord_);
+    std::string report = editor::WhatIfReport(document_, fields, true);
     // The view takes the text as one string: a NUL inside a line would end it there.
     std::replace(report.begin(), report.end(), '\0', ' ');
     Control(ids::WhatIfReport).SetText(report);

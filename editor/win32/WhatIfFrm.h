@@ -12,9 +12,9 @@ inline constexpr const char* WhatIfFrmTitle = "What if...";
 class TfrmWhatIf : public Dialog<bool> {
   public:
     // Opens with `fields` and their report shown.
-    // `runOnceRecord` is the interpreter's QVRUN.INI, which is only read.
+    // The interpreter's run-once records of this machine are read, never written.
     TfrmWhatIf(MessageLoop& loop, HWND owner, const editor::ScriptDocument& document,
-               const editor::WhatIfFields& fields, std::string runOnceRecord);
+               const editor::WhatIfFields& fields);
     ~TfrmWhatIf() override;
 
     editor::WhatIfFields Fields() const;
@@ -26,7 +26,6 @@ class TfrmWhatIf : public Dialog<bool> {
     void RunClick();
 
     const editor::ScriptDocument& document_;
-    std::string runOnceRecord_;
 };
 
 } // namespace qv::win32

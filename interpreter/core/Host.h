@@ -132,7 +132,7 @@ using DateTime = logic::LocalMoment;
 class SystemPort {
   public:
     virtual ~SystemPort() = default;
-    // True when a file (or folder) exists at `path`.
+    // True when a file exists at `path`; a folder is no file, whatever its name.
     virtual bool FileExists(const std::string& path) = 0;
     // Reads a whole file; false when it cannot be read.
     virtual bool ReadFileBytes(const std::string& path, std::string& bytes) = 0;

@@ -1,5 +1,9 @@
 #include "interpreter/core/RunLog.h"
 
+#include "interpreter/logic/OpsSendKey.h"
+#include "language/Keywords.h"
+#include "language/Text.h"
+
 #include <cstdio>
 
 namespace qv::interp {
@@ -61,7 +65,11 @@ void RunLog::ScriptLoaded(const std::string& path) {
 void RunLog::LineStarted(const std::string& script, int lineNumber, const std::string& line) {
     if (inLine_)
         LineFinished();
-    line_ = script + " line " + std::to_string(lineNumber) + ": " + OneLine(line);
+    const bool typesKeys = StartsWith(UpperCase(line), KeywordText(Keyword::SendKeys));
+    hiddenLine_ = typesKeys ? line : std::string();
+    shownLine_ = typesKeys ? logic::SendKeysLogText(line) : std::string();
+    line_ = script + " line " + std::to_string(lineNumber) + ": " +
+            OneLine(typesKeys ? shownLine_ : line);
     notes_.clear();
     started_ = Milliseconds();
     inLine_ = true;
@@ -106,11 +114,17 @@ void RunLog::LineFinished() {
 }
 
 void RunLog::ErrorEntry(const std::string& entry) {
+    // The Error Log quotes the line as written; the log quotes it as it shows it.
+    std::string logged = entry;
+    if (inLine_ && !hiddenLine_.empty())
+        for (std::size_t at = logged.find(hiddenLine_); at != std::string::npos;
+             at = logged.find(hiddenLine_, at + shownLine_.size()))
+            logged.replace(at, hiddenLine_.size(), shownLine_);
     // Entries follow the line of the command that recorded them.
     if (inLine_)
-        entries_.push_back(OneLine(entry));
+        entries_.push_back(OneLine(logged));
     else
-        Write("error entry: " + OneLine(entry));
+        Write("error entry: " + OneLine(logged));
 }
 
 void RunLog::RunEnded(const std::string& errorReport) {

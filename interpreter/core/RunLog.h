@@ -1,7 +1,8 @@
 #pragma once
 // The interpreter's run log: every run appends what it did, so that an administrator can see
 // afterwards what happened at a logon. It adds to the window and the Error Log, never replaces
-// them, and a log that cannot be written never stops the run.
+// them, and a log that cannot be written never stops the run. Keys typed by SENDKEYS (passwords
+// among them) are never written: their lines show the window and the number of keys.
 #include "interpreter/core/Host.h"
 #include "interpreter/core/RunObserver.h"
 
@@ -40,6 +41,9 @@ class RunLog final : public RunObserver {
     LogSink& sink_;
     SystemPort& clock_;
     std::string line_;
+    // A line whose text the log never shows (the keys of SENDKEYS), and what it shows instead.
+    std::string hiddenLine_;
+    std::string shownLine_;
     std::vector<std::string> notes_;
     std::vector<std::string> entries_;
     long long started_ = 0;

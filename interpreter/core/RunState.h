@@ -41,11 +41,17 @@ struct TimerState {
     int Counter = 0;
 };
 
+// Which of the countdown's two timers Pause or the F8 dialog switched off, so that the countdown
+// goes on as it was and nothing that was off starts.
+struct CountdownHold {
+    bool Digits = false;
+    bool CountDownTimer = false;
+};
+
 struct ControlState {
-    std::string LoadTypeCap;    // the menu's chosen script
-    std::string CheckWind;      // the awaited window title
-    std::string WaitMarkerPath; // the marker file of a waited program (the window's Label1)
-    int CancelTag = 0;          // 1: F8 switched off
+    std::string LoadTypeCap; // the menu's chosen script
+    std::string CheckWind;   // the awaited window title
+    int CancelTag = 0;       // 1: F8 switched off
     bool CancelEnabled = true;
     bool NextEnabled = true;
     std::string NextCaption = "&Next >>";
@@ -55,6 +61,7 @@ struct ControlState {
     bool Visible = false;
     bool TrayIconActive = false;
     int ClockFrame = 0;
+    CountdownHold PausedCountdown; // what Pause held
     std::array<TimerState, TimerCount> Timers{};
 };
 

@@ -9,6 +9,7 @@
 #include <array>
 #include <charconv>
 #include <string_view>
+#include <utility>
 
 namespace qv::interp {
 
@@ -226,7 +227,7 @@ void Runner::cmdPauseClick() {
         return;
     if (s.controls.PauseCaption == PauseCaption) {
         s.state.Paused = true;
-        s.SetTimerEnabled(TimerId::Digits, false);
+        s.controls.PausedCountdown = s.HoldCountdown();
         s.SetTimerEnabled(TimerId::WaitTimer, false);
         s.SetTitle(std::string(WindowTitle) + " - Script Paused");
         s.SetPauseCaption(ResumeCaption);
@@ -235,7 +236,12 @@ void Runner::cmdPauseClick() {
         s.SetNextCaption(NextCaption);
         s.controls.LoadTypeCap.clear();
         s.SetPauseCaption(PauseCaption);
-        s.SetTimerEnabled(TimerId::Digits, true);
+        // A window or program wait still running resumes the runner itself when it ends;
+        // otherwise the clock takes the run on, from the count it had.
+        CountdownHold hold = std::exchange(s.controls.PausedCountdown, {});
+        if (!s.TimerEnabled(TimerId::WaitForWindow) && !s.TimerEnabled(TimerId::WaitforClose))
+            hold.Digits = true;
+        s.ReleaseCountdown(hold);
         s.state.Paused = false;
         s.SetTitle(std::string(WindowTitle) + " - Resumed");
     }
@@ -260,11 +266,19 @@ void Runner::FormKeyDown(Key key) {
 }
 
 bool Runner::FormCloseQuery() {
-    Session& s = *session_;
-    if (!s.Ended() && !s.controls.CancelEnabled)
+    if (!QueryEndSession())
         return false;
-    s.WipeCipher();
+    session_->WipeCipher();
     return true;
+}
+
+bool Runner::QueryEndSession() {
+    const Session& s = *session_;
+    return s.Ended() || s.controls.CancelEnabled;
+}
+
+void Runner::EndSession() {
+    session_->WipeCipher();
 }
 
 void Runner::ProcessLine(const std::string& line) {

@@ -43,9 +43,14 @@ class Runner {
     void TrayIcon1Click();
     // A key pressed while the window is active (F5 cancels, F8 opens the prompt list).
     void FormKeyDown(Key key);
-    // A request to close the window (system menu, Windows shutdown or log-off). Returns whether
-    // the close is allowed; when it is, the script cipher has been wiped.
+    // A request to close the window (system menu). Returns whether the close is allowed; when
+    // it is, the script cipher has been wiped.
     bool FormCloseQuery();
+    // Windows asks whether the session may end (shutdown or log-off). Nothing is wiped yet:
+    // another program may still refuse, and then the run goes on.
+    bool QueryEndSession();
+    // The session really ends: the script cipher is wiped.
+    void EndSession();
 
     // Lets `observer` (or nobody, with nullptr) watch the run; it must outlive the runner.
     void SetObserver(RunObserver* observer);

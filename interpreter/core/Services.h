@@ -10,6 +10,7 @@
 #include "interpreter/logic/OpsCopy.h"
 #include "interpreter/logic/OpsFileSystem.h"
 #include "interpreter/logic/OpsNetwork.h"
+#include "interpreter/logic/OpsSendKey.h"
 
 #include <cstdint>
 #include <optional>
@@ -33,16 +34,21 @@ class WindowListPort {
     // Posts WM_SYSCOMMAND with `command` (SC_CLOSE, SC_MINIMIZE) and does not wait.
     virtual void PostSysCommand(std::uintptr_t handle, std::uint32_t command) = 0;
     // Makes the window the foreground window and gives it the focus; false when the handle is
-    // no longer a window.
+    // no longer a window. Windows may refuse the foreground, and say nothing.
     virtual bool BringWindowToFront(std::uintptr_t handle) = 0;
+    // Whether the window (or a window it owns) is the foreground window, which takes the keys.
+    virtual bool IsForeground(std::uintptr_t handle) = 0;
+    // Whether the window's program runs at a higher integrity level than the interpreter (an
+    // elevated program): the system drops keys sent to it without a word.
+    virtual bool RunsAboveOwnLevel(std::uintptr_t handle) = 0;
 };
 
 class KeyboardPort {
   public:
     virtual ~KeyboardPort() = default;
-    // One synthesised key event (keybd_event): virtual key, scan code, flags (1 extended, 2 up).
-    virtual void SendKeyEvent(std::uint8_t virtualKey, std::uint8_t scanCode,
-                              std::uint32_t flags) = 0;
+    // Synthesised key events, handed to the system as one input array (SendInput), so that no
+    // other input falls between them.
+    virtual void SendKeyEvents(const std::vector<logic::KeyEvent>& events) = 0;
     // VkKeyScanA on the current layout: key code in the low byte, shift state in the high
     // byte; -1 when the layout has no key for the character.
     virtual std::int16_t KeyScan(char c) = 0;
@@ -63,17 +69,11 @@ class FilePort : public logic::CopyFileSystem {
                                                          const std::string& mask) = 0;
     // MoveFileA: renames or moves a file; false on failure.
     virtual bool MoveOrRename(const std::string& oldName, const std::string& newName) = 0;
-    // The shell's file operation: deletes the NUL-separated, double-NUL-ended `pathList` to the
-    // Recycle Bin without asking, without error dialogs.
-    virtual void RecycleDelete(const std::string& pathList) = 0;
-    // Deletes one file; false when it could not.
-    virtual bool DeleteOneFile(const std::string& path) = 0;
-    // Creates or replaces a file holding `bytes`; false on failure.
-    virtual bool WriteFileBytes(const std::string& path, const std::string& bytes) = 0;
-    // The system's temporary folder, with its trailing backslash.
-    virtual std::string TempFolder() = 0;
-    // A number to start the search for a free temporary name from (the system uses the clock).
-    virtual unsigned TempNameSeed() = 0;
+    // The shell's file operation on the NUL-separated, double-NUL-ended `pathList`: each path
+    // made absolute (the Recycle Bin takes only whole paths), those that match nothing passed
+    // over, the rest deleted to the Recycle Bin without any question or error dialog. 0 when
+    // done or when nothing matched, else the shell's code.
+    virtual std::uint32_t RecycleDelete(const std::string& pathList) = 0;
 };
 
 // What the shell reads from a shortcut (.LNK) through its link object.
@@ -90,9 +90,21 @@ class ProgramPort {
     // owner, else none. False when the shell reports a failure.
     virtual bool ShellOpen(const std::string& file, const std::string& parameters,
                            const std::string& folder, int showCode, bool ownedByWindow) = 0;
-    // Makes `folder` the current folder, then StartProgram(commandLine, showCode).
+    // Starts a program as WinExec does, but in `folder` (none: the interpreter's own folder),
+    // which becomes the program's working folder; the interpreter's current folder is left as
+    // it is. False when it could not be started.
     virtual bool StartProgram(const std::string& commandLine, const std::string& folder,
                               int showCode) = 0;
+    // ShellExecuteEx with the default verb, keeping the process the shell starts for `file` (a
+    // program, document or shortcut) so that WaitedProgramRunning can watch it; a process kept
+    // before is let go. NoProcess: the shell handed the file to a program that was already
+    // running and names none.
+    enum class WaitedStart { Started, NoProcess, Failed };
+    virtual WaitedStart StartWaited(const std::string& file, const std::string& parameters,
+                                    const std::string& folder, int showCode) = 0;
+    // Whether the process StartWaited kept still runs; false once it has ended (it is then let
+    // go) or when none is kept.
+    virtual bool WaitedProgramRunning() = 0;
     // Reads a shortcut; nothing when it cannot be read.
     virtual std::optional<ShortcutInfo> ReadShortcut(const std::string& path) = 0;
 };
@@ -104,9 +116,13 @@ class IniPort {
     // Windows folder. Surrounding double quotes are removed, as the system does.
     virtual std::string ReadIniString(const std::string& file, const std::string& section,
                                       const std::string& key) = 0;
-    // WritePrivateProfileStringA.
-    virtual void WriteIniString(const std::string& file, const std::string& section,
+    // WritePrivateProfileStringA, making the file's folder first when it is missing; false when
+    // the value could not be written.
+    virtual bool WriteIniString(const std::string& file, const std::string& section,
                                 const std::string& key, const std::string& value) = 0;
+    // The interpreter's folder in the user's local application data, with its backslash: the
+    // run log and the user's run-once record live there. Empty when the system names none.
+    virtual std::string UserDataFolder() = 0;
 };
 
 // WNetAddConnection2A and WNetCancelConnection2A, as TNetConnection calls them: 0 or the
@@ -126,8 +142,8 @@ class SystemSettingsPort : public logic::DateClockPort {
     // Enables the named privilege ("SeShutdownPrivilege", "SeSystemtimePrivilege") in the
     // process token when the user holds it; false otherwise.
     virtual bool EnablePrivilege(const std::string& name) = 0;
-    // ExitWindowsEx(flags, 0); false when refused.
-    virtual bool ExitWindowsWith(unsigned flags) = 0;
+    // ExitWindowsEx(flags, reason); false when refused.
+    virtual bool ExitWindowsWith(unsigned flags, unsigned reason) = 0;
     // SetEnvironmentVariableA in the interpreter's own environment; false when refused.
     virtual bool SetEnvironmentValue(const std::string& name, const std::string& value) = 0;
     // A whole number from 0 to count - 1, from a generator seeded from the clock.
@@ -218,8 +234,10 @@ class NullServices final : public AllServicePorts {
     std::vector<WindowEntry> TopLevelWindows(bool) override { return {}; }
     void PostSysCommand(std::uintptr_t, std::uint32_t) override {}
     bool BringWindowToFront(std::uintptr_t) override { return false; }
+    bool IsForeground(std::uintptr_t) override { return false; }
+    bool RunsAboveOwnLevel(std::uintptr_t) override { return false; }
 
-    void SendKeyEvent(std::uint8_t, std::uint8_t, std::uint32_t) override {}
+    void SendKeyEvents(const std::vector<logic::KeyEvent>&) override {}
     std::int16_t KeyScan(char) override { return -1; }
     std::uint32_t ScanCodeOf(std::uint32_t) override { return 0; }
     bool LoadKeyLibrary() override { return false; }
@@ -237,23 +255,27 @@ class NullServices final : public AllServicePorts {
         return {};
     }
     bool MoveOrRename(const std::string&, const std::string&) override { return false; }
-    void RecycleDelete(const std::string&) override {}
-    bool DeleteOneFile(const std::string&) override { return false; }
-    bool WriteFileBytes(const std::string&, const std::string&) override { return false; }
-    std::string TempFolder() override { return {}; }
-    unsigned TempNameSeed() override { return 1; }
+    std::uint32_t RecycleDelete(const std::string&) override { return 0; }
 
     bool ShellOpen(const std::string&, const std::string&, const std::string&, int, bool) override {
         return false;
     }
     bool StartProgram(const std::string&, const std::string&, int) override { return false; }
+    WaitedStart StartWaited(const std::string&, const std::string&, const std::string&,
+                            int) override {
+        return WaitedStart::Failed;
+    }
+    bool WaitedProgramRunning() override { return false; }
     std::optional<ShortcutInfo> ReadShortcut(const std::string&) override { return {}; }
 
     std::string ReadIniString(const std::string&, const std::string&, const std::string&) override {
         return {};
     }
-    void WriteIniString(const std::string&, const std::string&, const std::string&,
-                        const std::string&) override {}
+    bool WriteIniString(const std::string&, const std::string&, const std::string&,
+                        const std::string&) override {
+        return false;
+    }
+    std::string UserDataFolder() override { return {}; }
 
     std::uint32_t AddConnection(const logic::NetResourceRequest&) override { return NoNetworkCode; }
     std::uint32_t CancelConnection(const std::string&, std::uint32_t, bool) override {
@@ -266,7 +288,7 @@ class NullServices final : public AllServicePorts {
     std::string ShortDateFormat() override { return "dd/MM/yyyy"; }
     bool SetSystemTime(const logic::DateAndTime&) override { return false; }
     bool EnablePrivilege(const std::string&) override { return false; }
-    bool ExitWindowsWith(unsigned) override { return false; }
+    bool ExitWindowsWith(unsigned, unsigned) override { return false; }
     bool SetEnvironmentValue(const std::string&, const std::string&) override { return false; }
     int RandomBelow(int) override { return 0; }
 

@@ -8,8 +8,6 @@
 
 namespace qv::interp {
 
-namespace {} // namespace
-
 Session::Session(Host h, Services s) : host(h), services(s) {
     Timer(TimerId::WaitTimer).Interval = WaitTimerDesignInterval;
     Timer(TimerId::Digits).Interval = 100;
@@ -43,6 +41,20 @@ void Session::StopAllTimers() {
     for (int id = 0; id < TimerCount; ++id)
         SetTimerEnabled(static_cast<TimerId>(id), false);
     SetMenuTimerEnabled(false);
+}
+
+CountdownHold Session::HoldCountdown() {
+    const CountdownHold hold{TimerEnabled(TimerId::Digits), TimerEnabled(TimerId::CountDownTimer)};
+    SetTimerEnabled(TimerId::Digits, false);
+    SetTimerEnabled(TimerId::CountDownTimer, false);
+    return hold;
+}
+
+void Session::ReleaseCountdown(const CountdownHold& hold) {
+    if (hold.Digits)
+        SetTimerEnabled(TimerId::Digits, true);
+    if (hold.CountDownTimer)
+        SetTimerEnabled(TimerId::CountDownTimer, true);
 }
 
 void Session::SetMenuTimerEnabled(bool enabled) {
@@ -229,14 +241,16 @@ void Session::Cancel() {
 void Session::SelectPendingCommands() {
     if (ended_)
         return;
-    SetTimerEnabled(TimerId::Digits, false);
+    // Only a countdown that ran goes on afterwards: a window or program wait keeps the clock off
+    // and resumes the runner itself.
+    const CountdownHold hold = HoldCountdown();
     const std::vector<std::string> entries =
         logic::PendingEntries(state.ScriptLines, state.NextLine);
     const std::optional<std::vector<bool>> checked = host.dialogs.PromptPendingCommands(entries);
     if (ended_)
         return;
     logic::RemoveUncheckedLines(state.ScriptLines, state.NextLine, entries, checked);
-    SetTimerEnabled(TimerId::Digits, true);
+    ReleaseCountdown(hold);
 }
 
 } // namespace qv::interp

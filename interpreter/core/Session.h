@@ -70,6 +70,10 @@ class Session {
     void SetTimerInterval(TimerId id, int intervalMs);
     // Every timer, the menu's TimeOutTimer included.
     void StopAllTimers();
+    // Switches the countdown's timers off, CountDownTimer too: an armed tick of it would switch
+    // Digits on again. Returns what was on, for ReleaseCountdown.
+    CountdownHold HoldCountdown();
+    void ReleaseCountdown(const CountdownHold& hold);
     void SetMenuTimerEnabled(bool enabled);
     TimerState& Timer(TimerId id) { return controls.Timers[static_cast<int>(id)]; }
     bool TimerEnabled(TimerId id) const { return controls.Timers[static_cast<int>(id)].Enabled; }

@@ -144,7 +144,7 @@ LaunchRequest MakeLaunchRequest(const LoadLine& line) {
 
 LaunchRoute ChooseLaunchRoute(std::string_view file, bool wait) {
     if (wait)
-        return LaunchRoute::WaitBatch;
+        return LaunchRoute::Waited;
     // A web address names no program, whatever its host name ends in.
     if (Contains(file, "://"))
         return LaunchRoute::Shell;

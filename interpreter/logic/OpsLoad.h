@@ -47,7 +47,9 @@ std::string RunOnceDate(const LoadMoment& moment);
 inline constexpr std::string_view RunOnceIniFile = "QVRUN.INI";
 inline constexpr std::string_view RunOnceSection = "Run Once A Day";
 
-// The once-a-day record: QVRUN.INI, section "Run Once A Day", one key per upper-cased path.
+// The once-a-day record: QVRUN.INI, section "Run Once A Day", one key per upper-cased path. The
+// interpreter writes it in the user's own data folder, where a standard user may write, and
+// still reads the one in the Windows folder that earlier versions wrote.
 class RunOnceStore {
   public:
     virtual ~RunOnceStore() = default;
@@ -88,10 +90,14 @@ struct LaunchRequest {
 LaunchRequest MakeLaunchRequest(const LoadLine& line);
 
 enum class LaunchRoute {
-    WaitBatch,    // LOAD AND WAIT: WriteWaitBatch starts it and the marker tells its end
+    Waited,       // LOAD AND WAIT: the shell starts it and its process tells its end
     ProgramStart, // a program (its file name ends in ".exe" or ".com"): WinExec
     Shell,        // anything else: ShellExecute with the default verb
 };
+
+// LOAD AND WAIT starts the program in the normal window state whatever the line's window word
+// says, as it always has: a hidden installer that asks a question would hold the logon.
+inline constexpr int WaitedShowCode = 1;
 
 // How LaunchFile starts `file`.
 LaunchRoute ChooseLaunchRoute(std::string_view file, bool wait);

@@ -208,6 +208,24 @@ std::optional<std::string> KeyTextFault(std::string_view keyText, bool tokensOnl
     return SendKeyText(keyText, KeyboardLayout{}, tokensOnly, nullptr).fault;
 }
 
+std::size_t KeyCount(std::string_view keyText, bool tokensOnly) {
+    std::size_t keys = 0;
+    SendKeyText(keyText, KeyboardLayout{}, tokensOnly, [&keys](const KeyEvent& event) {
+        const bool modifier = event.virtualKey == VkShift || event.virtualKey == VkControl ||
+                              event.virtualKey == VkMenu;
+        if ((event.flags & KeyEventKeyUp) != 0 && !modifier)
+            ++keys;
+    });
+    return keys;
+}
+
+std::string SendKeysLogText(std::string_view line) {
+    const SendKeysLine request = ParseSendKeysLine(line);
+    const std::size_t keys = KeyCount(request.keys);
+    return "SENDKEYS \"" + request.caption + "\", " + std::to_string(keys) +
+           (keys == 1 ? " key" : " keys");
+}
+
 std::string SendKeysFaultEntry(std::string_view fault, const EntrySource& source) {
     return FormatErrorEntry(std::string(fault) + std::string(InScriptFileSuffix), source);
 }

@@ -35,6 +35,10 @@ std::optional<std::uint8_t> LookUpToken(std::string_view token);
 
 inline constexpr std::string_view InvalidTokenFault = "Invalid token";
 inline constexpr std::string_view NoClosingBracketsFault = "No Closing brackets";
+// The target is not where the keys would go, so none is sent: a password must not reach
+// whatever window happens to be in front, nor vanish into an elevated program.
+inline constexpr std::string_view NotInFrontFault = "Window not in front";
+inline constexpr std::string_view HigherLevelFault = "Window runs with higher rights";
 
 inline constexpr std::uint32_t KeyEventExtendedKey = 1;
 inline constexpr std::uint32_t KeyEventKeyUp = 2;
@@ -67,6 +71,14 @@ SendResult SendKeyText(std::string_view keyText, const KeyboardLayout& layout, b
 
 // The fault the key text meets, without sending anything.
 std::optional<std::string> KeyTextFault(std::string_view keyText, bool tokensOnly = false);
+
+// The keys a key text types: each character and each named key that is no modifier, up to a
+// fault; the modifier marks and names add none.
+std::size_t KeyCount(std::string_view keyText, bool tokensOnly = false);
+
+// A SENDKEYS line as the run log shows it: the window and how many keys, never the keys
+// themselves, which may be a password (SENDKEYS "Logon", 9 keys).
+std::string SendKeysLogText(std::string_view line);
 
 // The report entry of a faulty key text: the fault + " In Script File : " + the usual layout.
 std::string SendKeysFaultEntry(std::string_view fault, const EntrySource& source);

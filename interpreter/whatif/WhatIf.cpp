@@ -5,14 +5,13 @@
 #include "interpreter/logic/Calendar.h"
 #include "interpreter/logic/CtlDate.h"
 #include "interpreter/logic/CtlShutdown.h"
-#include "interpreter/logic/OpsLoad.h"
 #include "language/CompiledScript.h"
-#include "language/Keywords.h"
 #include "language/Text.h"
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
@@ -135,7 +134,9 @@ class WhatIfHost final : public TimerPort,
 
     // SystemPort: files are read, never written.
     bool FileExists(const std::string& path) override {
-        return (options_.scriptBytes && path == options_.script) || Exists(path);
+        std::error_code error;
+        return (options_.scriptBytes && path == options_.script) ||
+               (!path.empty() && fs::is_regular_file(path, error));
     }
     bool ReadFileBytes(const std::string& path, std::string& bytes) override {
         if (options_.scriptBytes && path == options_.script) {
@@ -157,9 +158,13 @@ class WhatIfHost final : public TimerPort,
     std::vector<WindowEntry> TopLevelWindows(bool) override { return {}; }
     void PostSysCommand(std::uintptr_t, std::uint32_t) override {}
     bool BringWindowToFront(std::uintptr_t) override { return false; }
+    bool IsForeground(std::uintptr_t) override { return true; }
+    bool RunsAboveOwnLevel(std::uintptr_t) override { return false; }
 
     // KeyboardPort: typing is described once per line, not per key.
-    void SendKeyEvent(std::uint8_t, std::uint8_t, std::uint32_t) override { ++keyEvents_; }
+    void SendKeyEvents(const std::vector<logic::KeyEvent>& events) override {
+        keyEvents_ += static_cast<int>(events.size());
+    }
     std::int16_t KeyScan(char c) override {
         const auto u = static_cast<unsigned char>(c);
         if (u >= 'a' && u <= 'z')
@@ -224,7 +229,7 @@ class WhatIfHost final : public TimerPort,
         Note("would rename " + Trim(oldName) + " to " + Trim(newName));
         return true;
     }
-    void RecycleDelete(const std::string& pathList) override {
+    std::uint32_t RecycleDelete(const std::string& pathList) override {
         std::string shown;
         for (std::size_t at = 0; at < pathList.size() && pathList[at];) {
             const std::size_t end = pathList.find('\0', at);
@@ -232,20 +237,12 @@ class WhatIfHost final : public TimerPort,
             at = end == std::string::npos ? pathList.size() : end + 1;
         }
         Note("would move " + shown + " to the Recycle Bin");
+        return 0;
     }
-    bool DeleteOneFile(const std::string&) override { return true; }
-    bool WriteFileBytes(const std::string&, const std::string&) override { return true; }
-    std::string TempFolder() override { return "C:\\TEMP\\"; }
-    unsigned TempNameSeed() override { return 0x1234; }
 
     // ProgramPort
     bool ShellOpen(const std::string& file, const std::string& parameters, const std::string&,
                    int showCode, bool) override {
-        if (UpperCase(file).ends_with(".BAT") && waitingBatch_) {
-            Note("would start " + waitedProgram_ + " and wait until it closes");
-            waitingBatch_ = false;
-            return true;
-        }
         Note("would open " + file + WindowStateText(showCode) +
              (parameters.empty() ? "" : " with " + parameters));
         return true;
@@ -264,15 +261,28 @@ class WhatIfHost final : public TimerPort,
              (parameters.empty() ? "" : " with " + parameters));
         return true;
     }
+    // The waited program ends at once: a what-if run does not wait for it.
+    WaitedStart StartWaited(const std::string& file, const std::string& parameters,
+                            const std::string&, int) override {
+        Note("would start " + file + (parameters.empty() ? "" : " with " + parameters) +
+             " and wait until it closes");
+        return WaitedStart::Started;
+    }
+    bool WaitedProgramRunning() override { return false; }
     std::optional<ShortcutInfo> ReadShortcut(const std::string&) override { return {}; }
 
-    // IniPort: the run-once record comes from --ini and is never written.
-    std::string ReadIniString(const std::string&, const std::string& section,
+    // IniPort: the run-once record is read where the interpreter keeps it, or from --ini, and
+    // never written: what the run would write is kept here, so that a later line sees it. A file
+    // named without a folder is the one in the Windows folder.
+    std::string ReadIniString(const std::string& file, const std::string& section,
                               const std::string& key) override {
-        if (!options_.ini)
+        if (const auto kept = keptIni_.find(IniKey(file, section, key)); kept != keptIni_.end())
+            return kept->second;
+        const bool inWindowsFolder = file.find_first_of("\\/") == std::string::npos;
+        if (inWindowsFolder && !options_.windowsIni)
             return {};
         std::string bytes;
-        if (!ReadWholeFile(*options_.ini, bytes).ok)
+        if (!ReadWholeFile(inWindowsFolder ? *options_.windowsIni : file, bytes).ok)
             return {};
         bool inSection = false;
         for (const std::string& raw : SplitLines(bytes)) {
@@ -292,8 +302,20 @@ class WhatIfHost final : public TimerPort,
         }
         return {};
     }
-    void WriteIniString(const std::string&, const std::string&, const std::string&,
-                        const std::string&) override {}
+    bool WriteIniString(const std::string& file, const std::string& section, const std::string& key,
+                        const std::string& value) override {
+        std::string unquoted = value;
+        if (unquoted.size() >= 2 && unquoted.front() == '"' && unquoted.back() == '"')
+            unquoted = unquoted.substr(1, unquoted.size() - 2);
+        keptIni_[IniKey(file, section, key)] = unquoted;
+        return true;
+    }
+    // Without a folder of the user's own (not on Windows), one stands in, so that the run goes
+    // as it would at a logon.
+    std::string UserDataFolder() override {
+        return options_.userDataFolder.empty() ? "%LOCALAPPDATA%\\Quorvel\\"
+                                               : options_.userDataFolder;
+    }
 
     // NetworkPort
     std::uint32_t AddConnection(const logic::NetResourceRequest& request) override {
@@ -324,7 +346,7 @@ class WhatIfHost final : public TimerPort,
         return true;
     }
     bool EnablePrivilege(const std::string&) override { return true; }
-    bool ExitWindowsWith(unsigned flags) override {
+    bool ExitWindowsWith(unsigned flags, unsigned) override {
         Note(flags == logic::EwxLogoff     ? "would log the user off"
              : flags == logic::EwxReboot   ? "would restart the computer"
              : flags == logic::EwxShutdown ? "would shut the computer down"
@@ -376,13 +398,6 @@ class WhatIfHost final : public TimerPort,
         status_.clear();
         keyEvents_ = 0;
         copies_ = 0;
-        if (StartsWith(UpperCase(line), KeywordText(Keyword::LoadAndWait))) {
-            // The batch starts the program; name it as a LOAD's note does.
-            const logic::LoadLine load = logic::ParseLoadLine(line);
-            waitingBatch_ = true;
-            waitedProgram_ =
-                load.path + (load.parameters.empty() ? "" : " with " + load.parameters);
-        }
     }
     // The core says what a command does; here it only would.
     void LineNote(NoteKind kind, const std::string& text) override {
@@ -414,6 +429,11 @@ class WhatIfHost final : public TimerPort,
     }
 
   private:
+    static std::string IniKey(const std::string& file, const std::string& section,
+                              const std::string& key) {
+        return UpperCase(file) + "|" + UpperCase(section) + "|" + UpperCase(key);
+    }
+
     void Note(const std::string& note) {
         // A tree copy creates the same folder level more than once; say it once.
         if (std::find(notes_.begin(), notes_.end(), note) == notes_.end())
@@ -454,8 +474,7 @@ class WhatIfHost final : public TimerPort,
     std::vector<std::string> notes_;
     int keyEvents_ = 0;
     int copies_ = 0;
-    bool waitingBatch_ = false;
-    std::string waitedProgram_;
+    std::map<std::string, std::string> keptIni_;
     std::string pendingNote_;
 };
 
@@ -503,6 +522,23 @@ interp::DateTime LocalNow() {
     t.second = local.tm_sec;
     t.dayOfWeek = local.tm_wday == 0 ? 7 : local.tm_wday;
     return t;
+}
+
+namespace {
+std::string Environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr ? value : "";
+}
+} // namespace
+
+void ReadRunOnceWhereTheInterpreterKeepsIt(Options& options) {
+    if (const std::string local = Environment("LOCALAPPDATA"); !local.empty())
+        options.userDataFolder = local + "\\Quorvel\\";
+    std::string windows = Environment("SystemRoot");
+    if (windows.empty())
+        windows = Environment("windir");
+    if (!windows.empty())
+        options.windowsIni = windows + "\\QVRUN.INI";
 }
 
 } // namespace qv::whatif

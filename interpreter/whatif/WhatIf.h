@@ -19,9 +19,13 @@ struct Options {
     interp::DateTime at; // the virtual clock's start
     std::string user = "USER";
     std::string computer = "COMPUTER";
-    int answer = interp::IdYes;     // to "Are you sure you wish to Execute"
-    std::optional<int> menuEntry;   // the menu entry chosen; default: the menu's own
-    std::optional<std::string> ini; // the run-once record to read (never written)
+    int answer = interp::IdYes;   // to "Are you sure you wish to Execute"
+    std::optional<int> menuEntry; // the menu entry chosen; default: the menu's own
+    // The run-once records read (never written): the interpreter's folder in the user's data,
+    // where it keeps its own QVRUN.INI, and the file that stands for QVRUN.INI in the Windows
+    // folder. Empty and none: no record.
+    std::string userDataFolder;
+    std::optional<std::string> windowsIni;
     std::string windowsFolder = "C:\\WINDOWS";
     // A run still going after this much virtual time waits for something no run without a
     // user brings.
@@ -40,5 +44,9 @@ std::optional<interp::DateTime> ParseMoment(const std::string& text);
 std::string FormatMoment(const interp::DateTime& moment);
 // This computer's local time now.
 interp::DateTime LocalNow();
+// The run-once records this machine's interpreter reads, as the environment names them: the
+// user's QVRUN.INI beside the run log, then the one in the Windows folder that earlier versions
+// wrote; where the environment names neither, there is no record.
+void ReadRunOnceWhereTheInterpreterKeepsIt(Options& options);
 
 } // namespace qv::whatif

@@ -1,8 +1,7 @@
 #include "interpreter/win32/RunLogFile.h"
 
+#include "interpreter/win32/services/UserData.h"
 #include "language/CompiledScript.h"
-
-#include <shlobj.h>
 
 #include <string_view>
 #include <vector>
@@ -10,11 +9,8 @@
 namespace qv::win32 {
 
 std::string RunLogFile::DefaultPath() {
-    char folder[MAX_PATH] = {};
-    if (FAILED(::SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE, nullptr, 0,
-                                  folder)))
-        return {};
-    return std::string(folder) + "\\Quorvel\\qvrun.log";
+    const std::string folder = UserDataFolder();
+    return folder.empty() ? folder : folder + "qvrun.log";
 }
 
 RunLogFile::RunLogFile(std::string path) : path_(std::move(path)) {}
@@ -24,10 +20,7 @@ bool RunLogFile::Open() {
         return true;
     if (failed_ || path_.empty())
         return false;
-    // Every missing folder level, from the top down; existing ones are no error.
-    for (std::size_t slash = path_.find('\\', 3); slash != std::string::npos;
-         slash = path_.find('\\', slash + 1))
-        ::CreateDirectoryA(path_.substr(0, slash).c_str(), nullptr);
+    CreateFolderLevels(path_);
     file_.Reset(::CreateFileA(path_.c_str(), FILE_APPEND_DATA | GENERIC_READ,
                               FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr));

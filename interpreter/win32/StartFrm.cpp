@@ -441,9 +441,13 @@ LRESULT TStartFrm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
     }
     case WM_QUERYENDSESSION:
-        return events_ == nullptr || events_->FormCloseQuery() ? TRUE : FALSE;
+        return events_ == nullptr || events_->QueryEndSession() ? TRUE : FALSE;
     case WM_ENDSESSION:
+        // FALSE: another program refused, and the run goes on as it was.
         if (wParam != FALSE) {
+            if (events_ != nullptr) {
+                events_->EndSession();
+            }
             Loop().Quit(0);
         }
         return 0;

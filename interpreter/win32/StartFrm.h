@@ -23,8 +23,11 @@ class StartFrmEvents {
     virtual void cmdPauseClick() = 0;
     virtual void TrayIcon1Click() = 0;
     virtual void FormKeyDown(interp::Key key) = 0;
-    // Whether the window may close (system menu, Windows shutting down or logging off).
+    // Whether the window may close (system menu).
     virtual bool FormCloseQuery() = 0;
+    // Whether Windows may end the session; and that it now ends.
+    virtual bool QueryEndSession() = 0;
+    virtual void EndSession() = 0;
 };
 
 // The runner as the window's listener.
@@ -38,6 +41,8 @@ class RunnerEvents : public StartFrmEvents {
     void TrayIcon1Click() override { runner_.TrayIcon1Click(); }
     void FormKeyDown(interp::Key key) override { runner_.FormKeyDown(key); }
     bool FormCloseQuery() override { return runner_.FormCloseQuery(); }
+    bool QueryEndSession() override { return runner_.QueryEndSession(); }
+    void EndSession() override { runner_.EndSession(); }
 
   private:
     interp::Runner& runner_;

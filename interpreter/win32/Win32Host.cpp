@@ -1,5 +1,7 @@
 #include "interpreter/win32/Win32Host.h"
 
+#include "common/win32/ProgramFolder.h"
+
 #include "common/win32/Owners.h"
 #include "interpreter/win32/StartFrm.h"
 #include "interpreter/win32/dialogs/ErrorFrm.h"
@@ -38,7 +40,11 @@ Win32Host::PromptPendingCommands(const std::vector<std::string>& entries) {
 }
 
 bool Win32Host::FileExists(const std::string& path) {
-    return !path.empty() && ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    if (path.empty()) {
+        return false;
+    }
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 bool Win32Host::ReadFileBytes(const std::string& path, std::string& bytes) {
@@ -104,24 +110,7 @@ std::string Win32Host::ComputerName() {
 }
 
 std::string Win32Host::ProgramFolder() {
-    std::string path(MAX_PATH, '\0');
-    for (;;) {
-        const DWORD length =
-            ::GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0) {
-            return {};
-        }
-        if (length < path.size()) {
-            path.resize(length);
-            break;
-        }
-        if (path.size() >= 32768) {
-            return {};
-        }
-        path.resize(path.size() * 2);
-    }
-    const std::size_t slash = path.find_last_of("\\/");
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    return win32::ProgramFolder();
 }
 
 interp::DateTime ToDateTime(const SYSTEMTIME& time) {

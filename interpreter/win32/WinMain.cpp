@@ -1,4 +1,5 @@
 #include "common/win32/ApplicationWindow.h"
+#include "common/win32/Com.h"
 #include "common/win32/Icons.h"
 #include "common/win32/MessageLoop.h"
 #include "interpreter/core/RunLog.h"
@@ -19,6 +20,11 @@ constexpr const char* ApplicationTitle = "Quorvel";
 
 int Run() {
     using namespace qv::win32;
+    // Libraries by bare name come from the system folder only, never from the current folder or
+    // one a user may write to.
+    ::SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    // The shell's calls (start, file information, file operations) want COM on this thread.
+    ComScope com;
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof(controls);
     controls.dwICC = ICC_STANDARD_CLASSES | ICC_ANIMATE_CLASS | ICC_LISTVIEW_CLASSES;

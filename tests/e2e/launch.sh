@@ -63,8 +63,8 @@ EOF_STATES
 
 # Each helper stays two seconds and looks, at its start and at its end, for the file that the
 # RENAME after its line makes. After LOAD AND WAIT the rename comes only once the helper has
-# ended; after a plain LOAD it comes while the helper still runs. The batch and the marker file
-# of the wait are gone afterwards.
+# ended; after a plain LOAD it comes while the helper still runs. Nothing of the wait is left in
+# the temporary folder.
 load_and_wait() {
     local name=load-and-wait dir win program temp wrong=""
     dir=$(e2e_case_dir $name)
@@ -96,6 +96,45 @@ load_and_wait() {
     [ "$(field "$dir/unwaited.txt" "probe at end")" = exists ] ||
         wrong+=" unwaited(the plain LOAD waited for the helper)"
     local left=("$temp"/qvl*)
+    [ -e "${left[0]}" ] && wrong+=" (left in the temporary folder: ${left[*]##*/})"
+    if [ -n "$wrong" ]; then
+        e2e_fail $name "$wrong"
+    else
+        e2e_pass $name
+    fi
+}
+
+# A temporary folder and a program folder whose paths hold a blank, "&" and "%", and parameters
+# with the marks a command interpreter would expand: the helper, staying three seconds, gets its
+# parameters as written, holds the run until it has ended, and nothing is left in the temporary
+# folder.
+wait_odd_paths() {
+    local name=wait-odd-paths dir win temp_dir temp_win program wrong="" parameters
+    dir=$(e2e_case_dir $name)
+    win=$(e2e_win_dir $name)
+    temp_dir="$dir/t mp&x%y"
+    temp_win="$win\\t mp&x%y"
+    mkdir -p "$temp_dir" "$dir/a b&c"
+    cp "$QV_HELPER" "$dir/a b&c/qvhelper.exe"
+    program="$win\\a b&c\\qvhelper.exe"
+    : >"$dir/odd.marker"
+    parameters="tag=odd wait=3000 probe=$win\\odd.renamed %TEMP% a&b ^c"
+    printf '%s\n' "SET TMP=$temp_win" "SET TEMP=$temp_win" "LOAD AND WAIT $program {$parameters}" \
+        "RENAME $win\\odd.marker>$win\\odd.renamed" "AFTER THE WAIT" |
+        e2e_compile "$dir/odd.qvc" || return
+    if ! e2e_run_to_log "$qvrun" "$e2e_out/$name.txt" "$win\\odd.qvc"; then
+        e2e_fail $name "no Error Log, or the interpreter did not end after it"
+        return
+    fi
+    local record="$dir/a b&c/odd.txt"
+    helper_ended "$record" || wrong+=" (helper not started or not ended)"
+    [ -e "$dir/odd.renamed" ] || wrong+=" (not renamed)"
+    [ "$(field "$record" "probe at end")" = missing ] ||
+        wrong+=" (the next line ran while the helper was still open)"
+    local started
+    started=$(field "$record" "command line")
+    [ "${started% "$parameters"}" != "$started" ] || wrong+=" (command line: $started)"
+    local left=("$temp_dir"/*)
     [ -e "${left[0]}" ] && wrong+=" (left in the temporary folder: ${left[*]##*/})"
     if [ -n "$wrong" ]; then
         e2e_fail $name "$wrong"
@@ -198,6 +237,7 @@ sendkeys() {
 
 e2e_case load_states
 e2e_case load_and_wait
+e2e_case wait_odd_paths
 e2e_case wait_after_prompt_off
 e2e_case run_no_script
 e2e_case connect

@@ -1,5 +1,4 @@
 #include "TestSupport.h"
-#include "interpreter/logic/OpsWaitBatch.h"
 #include "interpreter/win32/services/Win32Files.h"
 
 #include <gtest/gtest.h>
@@ -160,64 +159,66 @@ TEST_F(Win32FilesTest, ReadsTheFileVersionTextOfTheFirstTranslation) {
     EXPECT_EQ(files.FileVersionText(scratch / "missing.exe"), "");
 }
 
-TEST_F(Win32FilesTest, TemporaryNamesUseTheQvlPrefixInTheTemporaryFolder) {
-    const std::string folder = files.TempFolder();
-    ASSERT_FALSE(folder.empty());
-    EXPECT_EQ(folder.back(), '\\');
-    EXPECT_TRUE(files.IsFolder(folder));
-
-    const unsigned seed = files.TempNameSeed();
-    const auto exists = [this](const std::string& path) { return files.Exists(path); };
-    const std::string first = logic::MakeTempFileName("", folder, seed, exists);
-    ASSERT_EQ(first.rfind(folder + "qvl", 0), 0u) << first;
-    EXPECT_EQ(first.substr(first.size() - 4), ".tmp");
-    ASSERT_TRUE(files.WriteFileBytes(first, ""));
-    // The taken name is passed over.
-    const std::string second = logic::MakeTempFileName("", folder, seed, exists);
-    EXPECT_NE(second, first);
-    EXPECT_TRUE(files.DeleteOneFile(first));
-    EXPECT_FALSE(files.Exists(first));
-}
-
-TEST_F(Win32FilesTest, WritesRenamesAndDeletesFiles) {
+TEST_F(Win32FilesTest, RenamesAndMovesFiles) {
     const std::string a = scratch / "a.txt";
-    ASSERT_TRUE(files.WriteFileBytes(a, std::string("x\0y", 3)));
-    ASSERT_TRUE(files.WriteFileBytes(a, "replaced"));
-    WIN32_FILE_ATTRIBUTE_DATA data{};
-    ::GetFileAttributesExA(a.c_str(), GetFileExInfoStandard, &data);
-    EXPECT_EQ(data.nFileSizeLow, 8u);
-    EXPECT_FALSE(files.WriteFileBytes(scratch / "no\\such\\b.txt", "x"));
-
+    WriteText(a, "a");
     MakeFolder(scratch / "moved");
     EXPECT_TRUE(files.MoveOrRename(a, scratch / "moved\\b.txt"));
     EXPECT_FALSE(files.Exists(a));
     WriteText(scratch / "c.txt", "c");
     // The new name must not exist yet.
     EXPECT_FALSE(files.MoveOrRename(scratch / "c.txt", scratch / "moved\\b.txt"));
-    EXPECT_TRUE(files.DeleteOneFile(scratch / "c.txt"));
-    EXPECT_FALSE(files.DeleteOneFile(scratch / "c.txt"));
+    EXPECT_TRUE(files.Exists(scratch / "c.txt"));
 }
 
-TEST_F(Win32FilesTest, RecycleDeleteAsksTheShellSilentlyWithTheWholeList) {
+// What the shell is asked: whole paths only (a relative one would not go to the Recycle Bin),
+// none that matches nothing, no question and no error dialog, owned by the progress window.
+TEST_F(Win32FilesTest, RecycleDeleteAsksTheShellForWholePathsWithoutAnyDialog) {
     SHFILEOPSTRUCTA seen{};
     std::string from;
+    int calls = 0;
+    int answer = 0;
     files.FO1.SetShellCall([&](SHFILEOPSTRUCTA& operation) {
+        ++calls;
         seen = operation;
         const char* p = operation.pFrom;
         while (*p != '\0')
             p += std::strlen(p) + 1;
         from.assign(operation.pFrom, p + 1);
+        return answer;
+    });
+    Win32Files owned([] { return reinterpret_cast<HWND>(0x1234); });
+    owned.FO1.SetShellCall([&](SHFILEOPSTRUCTA& operation) {
+        seen = operation;
         return 0;
     });
-    files.RecycleDelete(std::string("c:\\temp\\*.tmp\0c:\\temp\\old.log\0\0", 31));
-    EXPECT_EQ(seen.wFunc, static_cast<UINT>(FO_DELETE));
-    EXPECT_EQ(seen.fFlags, FOF_ALLOWUNDO | FOF_NOCONFIRMATION);
-    EXPECT_EQ(seen.hwnd, nullptr);
-    EXPECT_EQ(from, std::string("c:\\temp\\*.tmp\0c:\\temp\\old.log\0\0", 31));
 
-    from.clear();
-    files.RecycleDelete(std::string("\0\0", 2));
-    EXPECT_TRUE(from.empty());
+    WriteText(scratch / "rel.txt", "r");
+    WriteText(scratch / "a.tmp", "a");
+    WriteText(scratch / "b.tmp", "b");
+    const std::string before = testing::CurrentFolder();
+    ASSERT_TRUE(::SetCurrentDirectoryA(scratch.Path().c_str()));
+    const std::uint32_t result =
+        files.RecycleDelete(std::string("rel.txt\0missing.txt\0", 20) + scratch / "*.tmp" + '\0');
+    ::SetCurrentDirectoryA(before.c_str());
+    EXPECT_EQ(result, 0u);
+    ASSERT_EQ(calls, 1);
+    EXPECT_EQ(seen.wFunc, static_cast<UINT>(FO_DELETE));
+    EXPECT_EQ(seen.fFlags, FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_NOERRORUI);
+    EXPECT_EQ(from, (scratch / "rel.txt") + '\0' + (scratch / "*.tmp") + '\0' + '\0');
+
+    // Nothing that matches: nothing to ask, and no failure.
+    EXPECT_EQ(files.RecycleDelete(std::string("missing.txt\0\0", 13)), 0u);
+    EXPECT_EQ(files.RecycleDelete(std::string("\0\0", 2)), 0u);
+    EXPECT_EQ(calls, 1);
+
+    // The shell's refusal is the result.
+    answer = ERROR_ACCESS_DENIED;
+    EXPECT_EQ(files.RecycleDelete((scratch / "a.tmp") + '\0' + '\0'),
+              static_cast<std::uint32_t>(ERROR_ACCESS_DENIED));
+
+    EXPECT_EQ(owned.RecycleDelete((scratch / "b.tmp") + '\0' + '\0'), 0u);
+    EXPECT_EQ(seen.hwnd, reinterpret_cast<HWND>(0x1234));
 }
 
 // The progress window as a copy sees it, answering every replace question alike.

@@ -19,8 +19,16 @@ class TypingTarget {
                               20, 300, 120, nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr);
         edit_ = ::CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 5, 5, 280,
                                   24, frame_, nullptr, ::GetModuleHandleA(nullptr), nullptr);
+        // As a program's main window does: the focus it is given goes on to its edit box.
+        ::SetPropA(frame_, "QvStaticProc",
+                   reinterpret_cast<HANDLE>(::SetWindowLongPtrA(
+                       frame_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FrameProc))));
     }
-    ~TypingTarget() { ::DestroyWindow(frame_); }
+    ~TypingTarget() {
+        ::SetWindowLongPtrA(frame_, GWLP_WNDPROC,
+                            reinterpret_cast<LONG_PTR>(::RemovePropA(frame_, "QvStaticProc")));
+        ::DestroyWindow(frame_);
+    }
 
     HWND Frame() const { return frame_; }
     HWND Edit() const { return edit_; }
@@ -31,6 +39,17 @@ class TypingTarget {
     }
 
   private:
+    static LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+        const auto previous = reinterpret_cast<WNDPROC>(::GetPropA(window, "QvStaticProc"));
+        if (message == WM_SETFOCUS) {
+            if (HWND edit = ::GetWindow(window, GW_CHILD)) {
+                ::SetFocus(edit);
+                return 0;
+            }
+        }
+        return ::CallWindowProcA(previous, window, message, wParam, lParam);
+    }
+
     HWND frame_ = nullptr;
     HWND edit_ = nullptr;
 };
@@ -40,16 +59,30 @@ TEST(Win32Keyboard, TypesAKeyTextIntoTheFocusedWindow) {
     Win32WindowList windows;
     TypingTarget target;
     ASSERT_TRUE(target.Edit());
-    ASSERT_TRUE(windows.BringWindowToFront(reinterpret_cast<std::uintptr_t>(target.Frame())));
+    const auto frame = reinterpret_cast<std::uintptr_t>(target.Frame());
+    ASSERT_TRUE(windows.BringWindowToFront(frame));
     ::SetFocus(target.Edit());
     PumpUntil([] { return false; }, 100);
+    EXPECT_TRUE(windows.IsForeground(frame));
+    EXPECT_FALSE(windows.RunsAboveOwnLevel(frame));
 
     interp::TSendKey sender(keyboard, windows);
     // "~" makes the next key shifted; {BKSP} takes back the "x".
-    const interp::TSendKey::Result result = sender.Send("ab~c1 x{BKSP}");
+    const interp::TSendKey::Result result = sender.SendKeysTo("ab~c1 x{BKSP}", frame);
     EXPECT_EQ(result.value, 0);
     EXPECT_FALSE(result.fault);
     EXPECT_TRUE(PumpUntil([&] { return target.Text() == "abC1 "; })) << target.Text();
+}
+
+TEST(Win32WindowList, AWindowBehindAnotherIsNotInFront) {
+    Win32WindowList windows;
+    TypingTarget behind;
+    TypingTarget front;
+    const auto behindHandle = reinterpret_cast<std::uintptr_t>(behind.Frame());
+    ASSERT_TRUE(windows.BringWindowToFront(reinterpret_cast<std::uintptr_t>(front.Frame())));
+    PumpUntil([] { return false; }, 100);
+    EXPECT_FALSE(windows.IsForeground(behindHandle));
+    EXPECT_FALSE(windows.IsForeground(0));
 }
 
 TEST(Win32Keyboard, ReadsTheLayoutsKeyCodes) {

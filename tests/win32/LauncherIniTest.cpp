@@ -14,6 +14,8 @@
 namespace qv::win32 {
 namespace {
 
+using testing::CurrentFolder;
+using testing::ReadText;
 using testing::ScratchFolder;
 using testing::WriteText;
 
@@ -46,6 +48,22 @@ TEST(Win32Ini, AFileNamedWithoutAFolderLivesInTheWindowsFolder) {
     EXPECT_NE(::GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES) << path;
     EXPECT_EQ(ini.ReadIniString(name, "Run Once A Day", "K"), "1");
     ::DeleteFileA(path.c_str());
+}
+
+// The user's record goes to a folder that may not exist yet; a write that cannot happen says so.
+TEST(Win32Ini, WritesMakeTheirFolderAndReportFailure) {
+    ScratchFolder scratch;
+    Win32Ini ini;
+    const std::string file = scratch / "Local\\Quorvel\\QVRUN.INI";
+    EXPECT_TRUE(ini.WriteIniString(file, "Run Once A Day", "C:\\A.EXE", "\"20261210\""));
+    EXPECT_EQ(ini.ReadIniString(file, "Run Once A Day", "C:\\A.EXE"), "20261210");
+
+    WriteText(scratch / "blocker", "a file where a folder should be");
+    EXPECT_FALSE(ini.WriteIniString(scratch / "blocker\\QVRUN.INI", "S", "K", "V"));
+
+    const std::string folder = ini.UserDataFolder();
+    ASSERT_GT(folder.size(), 9u);
+    EXPECT_EQ(folder.substr(folder.size() - 9), "\\Quorvel\\");
 }
 
 bool SaveShortcut(const std::string& path, const std::string& target, const std::string& icon,
@@ -103,17 +121,59 @@ std::string Quoted(const std::string& path) {
     return quoted;
 }
 
-TEST(Win32Launcher, StartsProgramsAndReportsWhatCannotBeStarted) {
+std::string SystemProgram(const char* name) {
+    char system[MAX_PATH] = {};
+    ::GetSystemDirectoryA(system, MAX_PATH);
+    return std::string(system) + "\\" + name;
+}
+
+bool FileAppears(const std::string& path) {
+    return testing::PumpUntil(
+        [&] { return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }, 10000);
+}
+
+// The program starts in the folder it is given; the interpreter's own folder stays as it was,
+// so that a later bare program name is not looked for where the last program lay.
+TEST(Win32Launcher, StartsProgramsInTheirFolderAndLeavesItsOwnAlone) {
     ScratchFolder scratch;
     Win32Launcher launcher([] { return HWND{}; });
-    const std::string sample = testing::ProgramFolder() + QV_VERSIONED_SAMPLE;
-    char before[MAX_PATH] = {};
-    ::GetCurrentDirectoryA(MAX_PATH, before);
+    const std::string before = CurrentFolder();
 
-    EXPECT_TRUE(launcher.StartProgram(Quoted(sample), scratch.Path(), SW_HIDE));
+    // The relative name puts the file in the program's working folder.
+    EXPECT_TRUE(launcher.StartProgram(Quoted(SystemProgram("cmd.exe")) + " /c cd > where.txt",
+                                      scratch.Path(), SW_HIDE));
+    EXPECT_EQ(CurrentFolder(), before);
+    ASSERT_TRUE(FileAppears(scratch / "where.txt"));
+    EXPECT_TRUE(testing::PumpUntil([&] { return ReadText(scratch / "where.txt").size() > 2; }));
+    std::string where = ReadText(scratch / "where.txt");
+    while (!where.empty() && (where.back() == '\n' || where.back() == '\r')) {
+        where.pop_back();
+    }
+    EXPECT_EQ(where + "\\", scratch.Path());
+
+    const std::string sample = testing::ProgramFolder() + QV_VERSIONED_SAMPLE;
+    EXPECT_TRUE(launcher.StartProgram(Quoted(sample), "", SW_HIDE));
     EXPECT_FALSE(launcher.StartProgram(Quoted(scratch / "missing.exe"), "", SW_HIDE));
     EXPECT_FALSE(launcher.ShellOpen(scratch / "missing.doc", "", "", SW_HIDE, false));
-    ::SetCurrentDirectoryA(before);
+    EXPECT_EQ(CurrentFolder(), before);
+}
+
+TEST(Win32Launcher, WatchesTheProcessOfAWaitedProgramUntilItEnds) {
+    ScratchFolder scratch;
+    Win32Launcher launcher([] { return HWND{}; });
+    EXPECT_FALSE(launcher.WaitedProgramRunning()) << "nothing started yet";
+
+    ASSERT_EQ(launcher.StartWaited(SystemProgram("cmd.exe"), "/c echo done> said.txt",
+                                   scratch.Path(), SW_HIDE),
+              Win32Launcher::WaitedStart::Started);
+    // Once the process is reported ended, what it did before its end is done.
+    ASSERT_TRUE(testing::PumpUntil([&] { return !launcher.WaitedProgramRunning(); }, 20000));
+    EXPECT_EQ(ReadText(scratch / "said.txt"), "done\r\n");
+    EXPECT_FALSE(launcher.WaitedProgramRunning()) << "an ended process is let go";
+
+    EXPECT_EQ(launcher.StartWaited(scratch / "missing.exe", "", "", SW_HIDE),
+              Win32Launcher::WaitedStart::Failed);
+    EXPECT_FALSE(launcher.WaitedProgramRunning());
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "interpreter/logic/CtlShutdown.h"
 #include "interpreter/win32/services/Win32SystemSettings.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@ namespace {
 struct RecordedCalls {
     std::vector<SYSTEMTIME> times;
     std::vector<UINT> exits;
+    std::vector<DWORD> reasons;
     std::vector<std::string> wallpapers;
     bool answer = true;
 
@@ -19,8 +21,9 @@ struct RecordedCalls {
                     times.push_back(t);
                     return answer;
                 },
-                [this](UINT flags) {
+                [this](UINT flags, DWORD reason) {
                     exits.push_back(flags);
+                    reasons.push_back(reason);
                     return answer;
                 },
                 [this](const std::string& path) {
@@ -45,14 +48,17 @@ TEST(Win32SystemSettings, HandsTheFinalCallsTheirArgumentsAndResults) {
     EXPECT_EQ(t.wSecond, 58);
     EXPECT_EQ(t.wMilliseconds, 250);
 
-    EXPECT_TRUE(settings.ExitWindowsWith(EWX_LOGOFF | EWX_FORCE));
+    EXPECT_TRUE(settings.ExitWindowsWith(
+        EWX_LOGOFF | EWX_FORCE, SHTDN_REASON_FLAG_PLANNED | SHTDN_REASON_MAJOR_APPLICATION |
+                                    SHTDN_REASON_MINOR_MAINTENANCE));
     EXPECT_EQ(recorded.exits, std::vector<UINT>{EWX_LOGOFF | EWX_FORCE});
+    EXPECT_EQ(recorded.reasons, std::vector<DWORD>{logic::PlannedShutdownReason});
     EXPECT_TRUE(settings.SetWallpaper("C:\\WINDOWS\\clouds.bmp"));
     EXPECT_EQ(recorded.wallpapers, std::vector<std::string>{"C:\\WINDOWS\\clouds.bmp"});
 
     recorded.answer = false;
     EXPECT_FALSE(settings.SetSystemTime(universal));
-    EXPECT_FALSE(settings.ExitWindowsWith(EWX_SHUTDOWN));
+    EXPECT_FALSE(settings.ExitWindowsWith(EWX_SHUTDOWN, logic::PlannedShutdownReason));
 }
 
 TEST(Win32SystemSettings, EnablesOnlyPrivilegesThatExist) {
@@ -62,7 +68,7 @@ TEST(Win32SystemSettings, EnablesOnlyPrivilegesThatExist) {
     EXPECT_TRUE(settings.EnablePrivilege("SeSystemtimePrivilege"));
     EXPECT_FALSE(settings.EnablePrivilege("SeNoSuchPrivilege"));
     // Without the machine's calls nothing is carried out.
-    EXPECT_FALSE(settings.ExitWindowsWith(EWX_LOGOFF));
+    EXPECT_FALSE(settings.ExitWindowsWith(EWX_LOGOFF, logic::PlannedShutdownReason));
     EXPECT_FALSE(settings.SetSystemTime({}));
 }
 

@@ -47,6 +47,24 @@ inline void WriteText(const std::string& path, const std::string& text) {
     ::CloseHandle(file);
 }
 
+inline std::string CurrentFolder() {
+    char folder[MAX_PATH] = {};
+    ::GetCurrentDirectoryA(MAX_PATH, folder);
+    return folder;
+}
+
+inline std::string ReadText(const std::string& path) {
+    UniqueHandle file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    std::string text;
+    char buffer[4096];
+    DWORD got = 0;
+    while (file && ::ReadFile(file.Get(), buffer, sizeof(buffer), &got, nullptr) && got > 0) {
+        text.append(buffer, got);
+    }
+    return text;
+}
+
 // A fresh folder under the temporary folder, removed with all it holds at the end.
 class ScratchFolder {
   public:

@@ -122,6 +122,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     whatif::Options options;
     options.at = whatif::LocalNow();
     bool haveScript = false;
+    std::optional<std::string> ini;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const bool takesValue = arg == "--at" || arg == "--user" || arg == "--computer" ||
@@ -155,7 +156,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
                 return UsageError(err, "--menu takes an entry number from 1 to 9");
             options.menuEntry = n[0] - '0';
         } else if (arg == "--ini") {
-            options.ini = args[++i];
+            ini = args[++i];
         } else if (arg.size() > 1 && arg[0] == '-') {
             return UsageError(err, "unknown option " + arg);
         } else if (!haveScript) {
@@ -167,6 +168,10 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     }
     if (!haveScript)
         return UsageError(err, "run needs a compiled script");
+    if (ini)
+        options.windowsIni = *ini;
+    else
+        whatif::ReadRunOnceWhereTheInterpreterKeepsIt(options);
     std::string bytes;
     if (FileResult read = ReadWholeFile(options.script, bytes); !read.ok) {
         err << "qvtool: " << read.error << "\n";

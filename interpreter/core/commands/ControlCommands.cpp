@@ -40,17 +40,27 @@ void ShowDesktopIcon(Session& session) {
                                        logic::DesktopIconIndex});
 }
 
-// The exit call's result is not examined: a refused call leaves nothing to report, and the run
-// stops either way.
+// What the run log says of a system call that was refused: for lack of the privilege it needs,
+// or by Windows for its own reasons. The Error Log stays silent, and the run goes on.
+void NoteRefusal(Session& session, bool privileged, const char* privilege, const char* what) {
+    session.Note(NoteKind::Failed,
+                 privileged ? std::string("Windows refused to ") + what
+                            : std::string("the user does not hold ") + privilege + " to " + what);
+}
+
+// A refused exit call leaves nothing for the Error Log; the run stops either way.
 void ExitWindows(Session& session, Keyword keyword) {
     const std::optional<logic::ExitWindowsRequest> request = logic::ExitWindowsFor(keyword);
     if (!request)
         return;
     // Shutting down and restarting fail on every current Windows unless the caller has enabled
     // the privilege it holds.
-    if (request->flags == logic::EwxShutdown || request->flags == logic::EwxReboot)
-        session.services.settings.EnablePrivilege(ShutdownPrivilege);
-    session.services.settings.ExitWindowsWith(request->flags);
+    const bool needsPrivilege =
+        request->flags == logic::EwxShutdown || request->flags == logic::EwxReboot;
+    const bool privileged =
+        !needsPrivilege || session.services.settings.EnablePrivilege(ShutdownPrivilege);
+    if (!session.services.settings.ExitWindowsWith(request->flags, request->reason))
+        NoteRefusal(session, privileged, ShutdownPrivilege, "end the session");
     session.state.StopRequested = true;
 }
 
@@ -144,8 +154,9 @@ Dispatched DateCommand(Session& session, const std::string& line, const std::str
         session.AddReportedError(InvalidCommandMessage, line);
         return Dispatched::Done;
     }
-    services.settings.EnablePrivilege(SystemTimePrivilege);
-    services.settings.SetSystemTime(*universal);
+    const bool privileged = services.settings.EnablePrivilege(SystemTimePrivilege);
+    if (!services.settings.SetSystemTime(*universal))
+        NoteRefusal(session, privileged, SystemTimePrivilege, "set the date");
     return Dispatched::Done;
 }
 

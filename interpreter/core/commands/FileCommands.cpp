@@ -132,7 +132,8 @@ Dispatched RenameCommand(Session& session, const std::string& line, const std::s
     return Dispatched::Done;
 }
 
-// The shell reports its own failures, if at all; nothing is recorded.
+// Paths that match nothing are no failure; a file the shell could not delete is an entry, since
+// the shell shows no dialog of its own at logon.
 Dispatched DelCommand(Session& session, const std::string& line, const std::string&) {
     const std::string paths = logic::ParseDelLine(line);
     session.SetStatus(logic::DeletingStatusText(paths));
@@ -140,10 +141,16 @@ Dispatched DelCommand(Session& session, const std::string& line, const std::stri
     if (session.Ended())
         return Dispatched::Done;
     const std::string pathList = logic::ShellPathList(paths);
-    if (pathList.size() > 1) {
-        session.services.files.RecycleDelete(pathList);
+    if (pathList.size() <= 1)
+        return Dispatched::Done;
+    const std::uint32_t result = session.services.files.RecycleDelete(pathList);
+    if (result == 0) {
         session.Note(NoteKind::Outcome, "handed to the Recycle Bin");
+        return Dispatched::Done;
     }
+    session.Note(NoteKind::Failed,
+                 "the shell could not delete them: code " + std::to_string(result));
+    session.AddReportedError(DeleteFailedMessage, line);
     return Dispatched::Done;
 }
 

@@ -5,6 +5,8 @@
 #include "interpreter/logic/CtlWindows.h"
 #include "interpreter/logic/OpsSendKey.h"
 
+#include <vector>
+
 namespace qv::interp {
 
 namespace {
@@ -14,8 +16,13 @@ constexpr std::size_t LibraryTextLimit = 255;
 } // namespace
 
 TSendKey::Result TSendKey::SendKeysTo(const std::string& keyText, std::uintptr_t window) {
-    if (window != 0)
+    if (window != 0) {
+        if (windows_.RunsAboveOwnLevel(window))
+            return {0, std::string(logic::HigherLevelFault)};
         windows_.BringWindowToFront(window);
+        if (!windows_.IsForeground(window))
+            return {0, std::string(logic::NotInFrontFault)};
+    }
     return Send(keyText);
 }
 
@@ -31,10 +38,12 @@ TSendKey::Result TSendKey::Send(const std::string& keyText) {
     const logic::KeyboardLayout layout{
         [this](char c) { return keyboard_.KeyScan(c); },
         [this](std::uint32_t key) { return keyboard_.ScanCodeOf(key); }};
+    std::vector<logic::KeyEvent> burst;
     const logic::SendResult sent =
-        logic::SendKeyText(keyText, layout, TokensOnly, [this](const logic::KeyEvent& event) {
-            keyboard_.SendKeyEvent(event.virtualKey, event.scanCode, event.flags);
-        });
+        logic::SendKeyText(keyText, layout, TokensOnly,
+                           [&burst](const logic::KeyEvent& event) { burst.push_back(event); });
+    if (!burst.empty())
+        keyboard_.SendKeyEvents(burst);
     return {sent.result, sent.fault};
 }
 

@@ -2,9 +2,10 @@
 #include "interpreter/core/commands/CommandHandlers.h"
 #include "interpreter/logic/OpsLoad.h"
 #include "interpreter/logic/OpsPaths.h"
-#include "interpreter/logic/OpsWaitBatch.h"
 #include "language/Grammar.h"
 #include "language/Text.h"
+
+#include <algorithm>
 
 namespace qv::interp {
 
@@ -12,23 +13,48 @@ namespace {
 
 // A script that calls itself would otherwise nest for ever inside one tick.
 constexpr std::size_t MaxRunDepth = 100;
-constexpr int HiddenShowCode = 0;
 
-// The once-a-day record in QVRUN.INI; the INI value stands between double quotes.
+// The once-a-day record: QVRUN.INI in the user's data folder, and the one in the Windows folder
+// (a file named without a folder) that earlier versions wrote, where a standard user's write
+// fails. The INI value stands between double quotes.
 class IniRunOnceStore final : public logic::RunOnceStore {
   public:
-    explicit IniRunOnceStore(IniPort& ini) : ini_(ini) {}
-    std::string ReadRunOnce(const std::string& key) override {
-        return ini_.ReadIniString(std::string(logic::RunOnceIniFile),
-                                  std::string(logic::RunOnceSection), key);
+    explicit IniRunOnceStore(Session& session)
+        : session_(session), ini_(session.services.ini), userFile_(UserFile(session.services.ini)) {
     }
+
+    // The later of the two records, so that a day recorded in either counts.
+    std::string ReadRunOnce(const std::string& key) override {
+        const std::string shared = Read(std::string(logic::RunOnceIniFile), key);
+        return userFile_.empty() ? shared : std::max(Read(userFile_, key), shared);
+    }
+
+    // Written where the user may write, and read back: a record that did not stick would start
+    // the program again at every logon, so the run log says so.
     void WriteRunOnce(const std::string& key, const std::string& date) override {
-        ini_.WriteIniString(std::string(logic::RunOnceIniFile), std::string(logic::RunOnceSection),
-                            key, "\"" + date + "\"");
+        if (!userFile_.empty() &&
+            ini_.WriteIniString(userFile_, std::string(logic::RunOnceSection), key,
+                                "\"" + date + "\"") &&
+            Read(userFile_, key) == date)
+            return;
+        session_.Note(NoteKind::Failed,
+                      "the run-once record could not be written" +
+                          (userFile_.empty() ? std::string() : " to " + userFile_) +
+                          ": the program will start again at the next logon");
     }
 
   private:
+    static std::string UserFile(IniPort& ini) {
+        const std::string folder = ini.UserDataFolder();
+        return folder.empty() ? folder : folder + std::string(logic::RunOnceIniFile);
+    }
+    std::string Read(const std::string& file, const std::string& key) {
+        return ini_.ReadIniString(file, std::string(logic::RunOnceSection), key);
+    }
+
+    Session& session_;
     IniPort& ini_;
+    std::string userFile_;
 };
 
 CommandIcon FileIcon(Session& session, const std::string& path) {
@@ -50,38 +76,37 @@ void ShowShortcutIcon(Session& session, const std::string& path) {
     session.host.view.ShowCommandIcon(FileIcon(session, iconFile));
 }
 
-// Writes the batch that starts the program and deletes the marker when it has closed, and
-// starts it hidden; returns the marker path (empty when no temporary name was free).
-std::string WriteWaitBatch(Session& session, const std::string& file,
-                           const std::string& parameters) {
-    FilePort& files = session.services.files;
-    const std::string marker =
-        logic::MakeTempFileName("", files.TempFolder(), files.TempNameSeed(),
-                                [&files](const std::string& path) { return files.Exists(path); });
-    if (marker.empty())
-        return marker;
-    const std::string batch = logic::WaitBatchPath(marker);
-    const std::string text = logic::WaitBatchText(file, parameters, marker);
-    files.WriteFileBytes(batch, text);
-    files.WriteFileBytes(marker, text);
-    session.services.programs.ShellOpen(batch, "", logic::ExtractFilePath(batch), HiddenShowCode,
-                                        true);
-    return marker;
+// Starts the program LOAD AND WAIT waits for; WaitforCloseTimer watches its process. A start
+// that fails, or that leaves the shell with no process to name, must not hold the run.
+void StartWaited(Session& session, const logic::LaunchRequest& request) {
+    // An earlier line of this tick (PROMPT, a run-once LOAD already run today) may have switched
+    // the runner on; the next line must wait for the program all the same.
+    session.SetTimerEnabled(TimerId::WaitTimer, false);
+    session.SetTimerEnabled(TimerId::Digits, false);
+    session.host.view.ProcessMessages();
+    if (session.Ended())
+        return;
+    switch (session.services.programs.StartWaited(request.file, request.parameters, request.folder,
+                                                  logic::WaitedShowCode)) {
+    case ProgramPort::WaitedStart::Started:
+        session.AppendStatus(std::string(logic::WaitingForCloseText));
+        session.SetTimerEnabled(TimerId::WaitforClose, true);
+        return;
+    case ProgramPort::WaitedStart::NoProcess:
+        session.Note(NoteKind::Outcome, "opened, but the shell named no program to wait for: the "
+                                        "run goes on at once");
+        break;
+    case ProgramPort::WaitedStart::Failed:
+        session.Note(NoteKind::Outcome, "the shell could not start it: the run goes on at once");
+        break;
+    }
+    ResumeRunnerAtOnce(session);
 }
 
 void LaunchFile(Session& session, const logic::LaunchRequest& request) {
     switch (logic::ChooseLaunchRoute(request.file, request.wait)) {
-    case logic::LaunchRoute::WaitBatch:
-        // An earlier line of this tick (PROMPT, a run-once LOAD already run today) may have
-        // switched the runner on; the next line must wait for the program all the same.
-        session.SetTimerEnabled(TimerId::WaitTimer, false);
-        session.SetTimerEnabled(TimerId::Digits, false);
-        session.host.view.ProcessMessages();
-        if (session.Ended())
-            return;
-        session.controls.WaitMarkerPath = WriteWaitBatch(session, request.file, request.parameters);
-        session.AppendStatus(std::string(logic::WaitingForCloseText));
-        session.SetTimerEnabled(TimerId::WaitforClose, true);
+    case logic::LaunchRoute::Waited:
+        StartWaited(session, request);
         break;
     case logic::LaunchRoute::ProgramStart:
         // The run takes no notice of a failed start; only the run log tells of it.
@@ -132,7 +157,7 @@ Dispatched RunCommand(Session& session, const std::string& line, const std::stri
 
 Dispatched LoadCommand(Session& session, const std::string& line, const std::string&) {
     const logic::LoadLine load = logic::ParseLoadLine(line);
-    IniRunOnceStore store(session.services.ini);
+    IniRunOnceStore store(session);
     const logic::LoadDecision decision = logic::DecideLoad(load, session.host.system.Now(), store);
     if (decision.resumeRunner)
         session.SetTimerEnabled(TimerId::WaitTimer, true);
@@ -152,14 +177,14 @@ Dispatched LoadCommand(Session& session, const std::string& line, const std::str
 }
 
 void WaitforCloseTimer(Session& session) {
-    const std::string& marker = session.controls.WaitMarkerPath;
-    if (!marker.empty() && session.services.files.Exists(marker))
+    if (session.services.programs.WaitedProgramRunning())
         return;
     session.SetTimerEnabled(TimerId::WaitforClose, false);
+    // While paused the clock stays still; Resume starts it, and the run goes on from there.
+    if (session.state.Paused)
+        return;
     session.SetTimerEnabled(TimerId::CountDownTimer, true);
     session.SetTimerEnabled(TimerId::Digits, true);
-    if (!marker.empty())
-        session.services.files.DeleteOneFile(logic::WaitBatchPath(marker));
 }
 
 } // namespace qv::interp

@@ -43,15 +43,15 @@ bool TFileOperation::SetActive(bool active) {
     const std::string from = ShellList(FilesFrom);
     const std::string to = ShellList(FilesTo);
     SHFILEOPSTRUCTA operation{};
-    operation.hwnd = nullptr;
+    operation.hwnd = Owner;
     operation.wFunc = ShellCode(Operation);
     operation.pFrom = from.c_str();
     operation.pTo = to.c_str();
     operation.fFlags = static_cast<FILEOP_FLAGS>(Flags);
     operation.lpszProgressTitle = ProgressTitle.c_str();
-    const int result = shell_(operation);
+    Result = shell_(operation);
     OperationAborted = operation.fAnyOperationsAborted != FALSE;
-    return result == 0;
+    return Result == 0;
 }
 
 } // namespace qv::win32

@@ -23,6 +23,7 @@ enum TFileOpFlag : unsigned {
     fofRenameOnCollision = 0x8,
     fofSilent = 0x4,
     fofSimpleProgress = 0x100,
+    fofNoErrorUI = 0x400,
 };
 
 // The shell's list form: every ";" becomes a NUL and two NULs end the list.
@@ -40,7 +41,11 @@ class TFileOperation {
     std::string FilesTo;
     unsigned Flags = 0;
     std::string ProgressTitle;
+    // The window that owns the shell's progress window; none keeps it off every window.
+    HWND Owner = nullptr;
     bool OperationAborted = false;
+    // The shell's answer to the last run: 0 for success, else its error code.
+    int Result = 0;
 
     // Setting it true runs the operation at once; false does nothing. True when the shell
     // reported success.

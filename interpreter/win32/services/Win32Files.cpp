@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 
 namespace qv::win32 {
@@ -32,6 +31,30 @@ std::vector<logic::FolderEntry> FindEntries(const std::string& pattern) {
         entries.push_back({name, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
     } while (::FindNextFileA(search.Get(), &found));
     return entries;
+}
+
+std::string FullPath(const std::string& path) {
+    const DWORD needed = ::GetFullPathNameA(path.c_str(), 0, nullptr, nullptr);
+    if (needed == 0) {
+        return path;
+    }
+    std::string full(needed, '\0');
+    const DWORD length = ::GetFullPathNameA(path.c_str(), needed, full.data(), nullptr);
+    if (length == 0 || length >= needed) {
+        return path;
+    }
+    full.resize(length);
+    return full;
+}
+
+// Whether a path or pattern names at least one file or folder.
+bool MatchesAnything(std::string path) {
+    while (path.size() > 3 && path.back() == '\\') {
+        path.pop_back();
+    }
+    WIN32_FIND_DATAA found{};
+    const UniqueFindHandle search(::FindFirstFileA(path.c_str(), &found));
+    return static_cast<bool>(search);
 }
 
 std::string CurrentFolder() {
@@ -77,9 +100,9 @@ std::string ReadFileVersionText(const std::string& path) {
     return std::string(chars, end);
 }
 
-Win32Files::Win32Files() {
+Win32Files::Win32Files(std::function<HWND()> owner) : owner_(std::move(owner)) {
     FO1.Operation = TFileOp::foDelete;
-    FO1.Flags = fofAllowUndo | fofNoConfirmation;
+    FO1.Flags = fofAllowUndo | fofNoConfirmation | fofNoErrorUI;
 }
 
 bool Win32Files::IsFolder(const std::string& path) {
@@ -143,7 +166,7 @@ bool Win32Files::MoveOrRename(const std::string& oldName, const std::string& new
     return ::MoveFileA(oldName.c_str(), newName.c_str()) != FALSE;
 }
 
-void Win32Files::RecycleDelete(const std::string& pathList) {
+std::uint32_t Win32Files::RecycleDelete(const std::string& pathList) {
     // FO1 takes its paths ";"-separated and makes the shell's list again.
     std::string paths;
     std::size_t start = 0;
@@ -152,55 +175,27 @@ void Win32Files::RecycleDelete(const std::string& pathList) {
         if (end == std::string::npos) {
             end = pathList.size();
         }
+        // The Recycle Bin takes only whole paths: a relative one would be deleted outright.
+        const std::string path = FullPath(pathList.substr(start, end - start));
+        start = end + 1;
+        // A path that matches nothing would fail the whole list; there is nothing to delete.
+        if (!MatchesAnything(path)) {
+            continue;
+        }
         if (!paths.empty()) {
             paths.push_back(';');
         }
-        paths.append(pathList, start, end - start);
-        start = end + 1;
+        paths += path;
     }
     if (paths.empty()) {
-        return;
+        return 0;
     }
     FO1.FilesFrom = paths;
-    FO1.SetActive(true);
-}
-
-bool Win32Files::DeleteOneFile(const std::string& path) {
-    return ::DeleteFileA(path.c_str()) != FALSE;
-}
-
-bool Win32Files::WriteFileBytes(const std::string& path, const std::string& bytes) {
-    UniqueHandle file(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) {
-        return false;
+    FO1.Owner = owner_ ? owner_() : nullptr;
+    if (!FO1.SetActive(true)) {
+        return static_cast<std::uint32_t>(FO1.Result);
     }
-    std::size_t written = 0;
-    while (written < bytes.size()) {
-        DWORD chunk = 0;
-        const DWORD wanted =
-            static_cast<DWORD>(std::min<std::size_t>(bytes.size() - written, 1u << 20));
-        if (!::WriteFile(file.Get(), bytes.data() + written, wanted, &chunk, nullptr) ||
-            chunk == 0) {
-            return false;
-        }
-        written += chunk;
-    }
-    return true;
-}
-
-std::string Win32Files::TempFolder() {
-    char folder[MAX_PATH + 1] = {};
-    const DWORD length = ::GetTempPathA(sizeof(folder), folder);
-    if (length == 0 || length > MAX_PATH) {
-        return {};
-    }
-    return WithBackslash(std::string(folder, length));
-}
-
-unsigned Win32Files::TempNameSeed() {
-    // As the system's temporary-name service does: start from the clock.
-    return static_cast<unsigned>(::GetTickCount());
+    return FO1.OperationAborted ? ERROR_CANCELLED : 0;
 }
 
 } // namespace qv::win32

@@ -4,6 +4,8 @@
 #include "interpreter/core/Services.h"
 #include "interpreter/win32/services/FileOperation.h"
 
+#include <functional>
+
 namespace qv::win32 {
 
 // The file's "FileVersion" text from the first translation of its version resource.
@@ -11,7 +13,9 @@ std::string ReadFileVersionText(const std::string& path);
 
 class Win32Files : public interp::FilePort {
   public:
-    Win32Files();
+    // `owner` gives the window that owns the shell's progress window of a delete (the progress
+    // window); it is asked at each delete, since that window may come and go.
+    explicit Win32Files(std::function<HWND()> owner = {});
 
     bool IsFolder(const std::string& path) override;
     bool Exists(const std::string& path) override;
@@ -25,14 +29,14 @@ class Win32Files : public interp::FilePort {
     std::vector<logic::FolderEntry> ListMatching(const std::string& folder,
                                                  const std::string& mask) override;
     bool MoveOrRename(const std::string& oldName, const std::string& newName) override;
-    void RecycleDelete(const std::string& pathList) override;
-    bool DeleteOneFile(const std::string& path) override;
-    bool WriteFileBytes(const std::string& path, const std::string& bytes) override;
-    std::string TempFolder() override;
-    unsigned TempNameSeed() override;
+    std::uint32_t RecycleDelete(const std::string& pathList) override;
 
-    // The interpreter window's FO1: deletes to the Recycle Bin without asking.
+    // The interpreter window's FO1: deletes to the Recycle Bin without asking and without error
+    // dialogs, which would stall the logon behind other windows.
     TFileOperation FO1;
+
+  private:
+    std::function<HWND()> owner_;
 };
 
 } // namespace qv::win32

@@ -1,5 +1,7 @@
 #include "interpreter/win32/services/Win32Ini.h"
 
+#include "interpreter/win32/services/UserData.h"
+
 #include <windows.h>
 
 namespace qv::win32 {
@@ -19,9 +21,18 @@ std::string Win32Ini::ReadIniString(const std::string& file, const std::string& 
     return {};
 }
 
-void Win32Ini::WriteIniString(const std::string& file, const std::string& section,
+bool Win32Ini::WriteIniString(const std::string& file, const std::string& section,
                               const std::string& key, const std::string& value) {
-    ::WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str());
+    // A file named without a folder lies in the Windows folder, which always exists.
+    if (file.find('\\') != std::string::npos) {
+        CreateFolderLevels(file);
+    }
+    return ::WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(),
+                                        file.c_str()) != FALSE;
+}
+
+std::string Win32Ini::UserDataFolder() {
+    return win32::UserDataFolder();
 }
 
 } // namespace qv::win32

@@ -1,5 +1,6 @@
 #pragma once
-// Private profile strings (the run-once record in QVRUN.INI).
+// Private profile strings (the run-once record in QVRUN.INI) and the user's folder that holds
+// the interpreter's own.
 #include "interpreter/core/Services.h"
 
 namespace qv::win32 {
@@ -8,8 +9,9 @@ class Win32Ini : public interp::IniPort {
   public:
     std::string ReadIniString(const std::string& file, const std::string& section,
                               const std::string& key) override;
-    void WriteIniString(const std::string& file, const std::string& section, const std::string& key,
+    bool WriteIniString(const std::string& file, const std::string& section, const std::string& key,
                         const std::string& value) override;
+    std::string UserDataFolder() override;
 };
 
 } // namespace qv::win32

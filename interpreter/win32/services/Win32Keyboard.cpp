@@ -1,15 +1,27 @@
 #include "interpreter/win32/services/Win32Keyboard.h"
 
+#include "common/win32/ProgramFolder.h"
+
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <vector>
 
 namespace qv::win32 {
 
-void Win32Keyboard::SendKeyEvent(std::uint8_t virtualKey, std::uint8_t scanCode,
-                                 std::uint32_t flags) {
-    // The port's flag bits are keybd_event's own (1 extended, 2 key up).
-    ::keybd_event(virtualKey, scanCode, flags & (KEYEVENTF_EXTENDEDKEY | KEYEVENTF_KEYUP), 0);
+void Win32Keyboard::SendKeyEvents(const std::vector<logic::KeyEvent>& events) {
+    std::vector<INPUT> inputs(events.size());
+    for (std::size_t i = 0; i < events.size(); ++i) {
+        INPUT& input = inputs[i];
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = events[i].virtualKey;
+        input.ki.wScan = events[i].scanCode;
+        // The event's flag bits are the system's own (1 extended, 2 key up).
+        input.ki.dwFlags = events[i].flags & (KEYEVENTF_EXTENDEDKEY | KEYEVENTF_KEYUP);
+    }
+    if (!inputs.empty()) {
+        ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    }
 }
 
 std::int16_t Win32Keyboard::KeyScan(char c) {
@@ -23,7 +35,12 @@ std::uint32_t Win32Keyboard::ScanCodeOf(std::uint32_t virtualKey) {
 bool Win32Keyboard::LoadKeyLibrary() {
     if (!libraryTried_) {
         libraryTried_ = true;
-        library_.Reset(::LoadLibraryA(KeyLibraryName));
+        // By its full path beside the program: a bare name would be looked for in folders a
+        // user may write to. Its own dependencies come from its folder or the system's.
+        const std::string path = ProgramFolder() + KeyLibraryName;
+        library_.Reset(
+            ::LoadLibraryExA(path.c_str(), nullptr,
+                             LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR | LOAD_LIBRARY_SEARCH_SYSTEM32));
         if (library_) {
             send_ = reinterpret_cast<KeyFunction>(
                 reinterpret_cast<void*>(::GetProcAddress(library_.Get(), MAKEINTRESOURCEA(1))));

@@ -10,7 +10,7 @@ inline constexpr const char* KeyLibraryName = "FW32SNDKEY.Dll";
 
 class Win32Keyboard : public interp::KeyboardPort {
   public:
-    void SendKeyEvent(std::uint8_t virtualKey, std::uint8_t scanCode, std::uint32_t flags) override;
+    void SendKeyEvents(const std::vector<logic::KeyEvent>& events) override;
     std::int16_t KeyScan(char c) override;
     std::uint32_t ScanCodeOf(std::uint32_t virtualKey) override;
     bool LoadKeyLibrary() override;

@@ -1,6 +1,7 @@
 #pragma once
-// Program starts through the shell and WinExec, and shortcuts read through the shell's link
-// object.
+// Program starts through the shell and as WinExec starts them, the process of a waited program,
+// and shortcuts read through the shell's link object.
+#include "common/win32/Owners.h"
 #include "interpreter/core/Services.h"
 
 #include <windows.h>
@@ -19,10 +20,14 @@ class Win32Launcher : public interp::ProgramPort {
                    const std::string& folder, int showCode, bool ownedByWindow) override;
     bool StartProgram(const std::string& commandLine, const std::string& folder,
                       int showCode) override;
+    WaitedStart StartWaited(const std::string& file, const std::string& parameters,
+                            const std::string& folder, int showCode) override;
+    bool WaitedProgramRunning() override;
     std::optional<interp::ShortcutInfo> ReadShortcut(const std::string& path) override;
 
   private:
     std::function<HWND()> owner_;
+    UniqueHandle waited_;
 };
 
 } // namespace qv::win32

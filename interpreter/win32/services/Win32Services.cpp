@@ -38,17 +38,20 @@ class Win32Services::MenuTimerWindow : public WindowBase {
 };
 
 Win32Services::Win32Services(MessageLoop& loop, HWND progressWindow, MachineCalls machine)
-    : loop_(loop), progressWindow_(progressWindow),
-      launcher_([this] { return ::IsWindow(progressWindow_) ? progressWindow_ : nullptr; }),
-      settings_(std::move(machine)),
+    : loop_(loop), progressWindow_(progressWindow), files_([this] { return OwnerWindow(); }),
+      launcher_([this] { return OwnerWindow(); }), settings_(std::move(machine)),
       menuTimer_(std::make_unique<MenuTimerWindow>(menuTimerHandler_)) {}
+
+HWND Win32Services::OwnerWindow() const {
+    return ::IsWindow(progressWindow_) ? progressWindow_ : nullptr;
+}
 
 Win32Services::~Win32Services() {
     menuTimer_->Stop();
 }
 
 bool Win32Services::ShowMenu(logic::MenuModel& menu, bool quitHidden, bool promptMode) {
-    HWND owner = ::IsWindow(progressWindow_) ? progressWindow_ : nullptr;
+    HWND owner = OwnerWindow();
     TfrmMenu form(loop_, owner, menu, quitHidden, promptMode);
     if (!form.IsAlive()) {
         // No window to ask with: the default entry runs, as when the time-out runs out.
@@ -89,7 +92,7 @@ interp::WindowPoint Win32Services::ProgressWindowPosition() {
 }
 
 logic::ReplaceAnswer Win32Services::AskReplace(const logic::ReplaceQuestion& question) {
-    HWND owner = ::IsWindow(progressWindow_) ? progressWindow_ : nullptr;
+    HWND owner = OwnerWindow();
     TfrmReplace form(loop_, owner, question);
     return form.ShowModal(owner);
 }

@@ -62,6 +62,9 @@ class Win32Services final : public interp::MenuDialogPort,
   private:
     class MenuTimerWindow;
 
+    // The progress window while it exists: the owner of dialogs and of the shell's windows.
+    HWND OwnerWindow() const;
+
     MessageLoop& loop_;
     HWND progressWindow_;
     Win32WindowList windows_;

@@ -53,7 +53,9 @@ logic::TimeZoneInformation FromTimeZone(const TIME_ZONE_INFORMATION& zone) {
 MachineCalls RealMachineCalls() {
     MachineCalls calls;
     calls.setSystemTime = [](const SYSTEMTIME& time) { return ::SetSystemTime(&time) != FALSE; };
-    calls.exitWindows = [](UINT flags) { return ::ExitWindowsEx(flags, 0) != FALSE; };
+    calls.exitWindows = [](UINT flags, DWORD reason) {
+        return ::ExitWindowsEx(flags, reason) != FALSE;
+    };
     calls.setWallpaper = [](const std::string& path) {
         // Broadcast at once, but not written to the user's profile.
         return ::SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, const_cast<char*>(path.c_str()),
@@ -114,8 +116,8 @@ bool Win32SystemSettings::EnablePrivilege(const std::string& name) {
     return ::GetLastError() != ERROR_NOT_ALL_ASSIGNED;
 }
 
-bool Win32SystemSettings::ExitWindowsWith(unsigned flags) {
-    return calls_.exitWindows && calls_.exitWindows(flags);
+bool Win32SystemSettings::ExitWindowsWith(unsigned flags, unsigned reason) {
+    return calls_.exitWindows && calls_.exitWindows(flags, reason);
 }
 
 bool Win32SystemSettings::SetEnvironmentValue(const std::string& name, const std::string& value) {

@@ -18,7 +18,7 @@ logic::TimeZoneInformation FromTimeZone(const TIME_ZONE_INFORMATION& zone);
 // them runs for real while the date stays and the session goes on.
 struct MachineCalls {
     std::function<bool(const SYSTEMTIME&)> setSystemTime;
-    std::function<bool(UINT flags)> exitWindows;
+    std::function<bool(UINT flags, DWORD reason)> exitWindows;
     std::function<bool(const std::string& path)> setWallpaper;
 };
 
@@ -35,7 +35,7 @@ class Win32SystemSettings : public interp::SystemSettingsPort {
     std::string ShortDateFormat() override;
     bool SetSystemTime(const logic::DateAndTime& universal) override;
     bool EnablePrivilege(const std::string& name) override;
-    bool ExitWindowsWith(unsigned flags) override;
+    bool ExitWindowsWith(unsigned flags, unsigned reason) override;
     bool SetEnvironmentValue(const std::string& name, const std::string& value) override;
     int RandomBelow(int count) override;
 

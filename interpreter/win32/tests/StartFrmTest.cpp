@@ -27,12 +27,19 @@ class RecordingEvents : public StartFrmEvents {
         ++closeQueries;
         return closeAllowed;
     }
+    bool QueryEndSession() override {
+        ++endQueries;
+        return closeAllowed;
+    }
+    void EndSession() override { ++sessionEnds; }
 
     std::vector<TimerId> timers;
     std::vector<int> clicks;
     std::vector<Key> keys;
     int trayClicks = 0;
     int closeQueries = 0;
+    int endQueries = 0;
+    int sessionEnds = 0;
     bool closeAllowed = true;
 };
 
@@ -46,7 +53,11 @@ class StartFrmTest : public ::testing::Test {
     void TearDown() override {
         form_.SetEvents(nullptr);
         MSG message{};
+        // Dispatched, not dropped: a paint left undone would come back for ever.
         while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message != WM_QUIT) {
+                ::DispatchMessageA(&message);
+            }
         }
     }
 
@@ -255,7 +266,8 @@ TEST_F(StartFrmTest, CloseIsRefusedWhenTheRunnerSaysNo) {
     events_.closeAllowed = false;
     form_.Self().Send(WM_CLOSE);
     EXPECT_EQ(form_.Self().Send(WM_QUERYENDSESSION, 0, 0), FALSE);
-    EXPECT_EQ(events_.closeQueries, 2);
+    EXPECT_EQ(events_.closeQueries, 1);
+    EXPECT_EQ(events_.endQueries, 1);
     EXPECT_TRUE(form_.Self().IsVisible());
     EXPECT_FALSE(loop_.QuitRequested());
 
@@ -264,6 +276,20 @@ TEST_F(StartFrmTest, CloseIsRefusedWhenTheRunnerSaysNo) {
     form_.Self().Send(WM_CLOSE);
     EXPECT_TRUE(loop_.QuitRequested());
     EXPECT_FALSE(form_.Self().IsVisible());
+}
+
+TEST_F(StartFrmTest, OnlyASessionThatReallyEndsEndsTheRun) {
+    form_.ShowCentred();
+    EXPECT_EQ(form_.Self().Send(WM_QUERYENDSESSION, 0, 0), TRUE);
+    // Another program refused: the session goes on, and so does the run.
+    form_.Self().Send(WM_ENDSESSION, FALSE, 0);
+    EXPECT_EQ(events_.sessionEnds, 0);
+    EXPECT_FALSE(loop_.QuitRequested());
+    EXPECT_TRUE(form_.Self().IsVisible());
+
+    form_.Self().Send(WM_ENDSESSION, TRUE, 0);
+    EXPECT_EQ(events_.sessionEnds, 1);
+    EXPECT_TRUE(loop_.QuitRequested());
 }
 
 TEST_F(StartFrmTest, TrayIconClickShowsUpAsTheRunnersEvent) {

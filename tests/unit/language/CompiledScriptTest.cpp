@@ -8,6 +8,10 @@
 #include <fstream>
 #include <memory>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace qv {
 namespace {
 
@@ -173,6 +177,41 @@ TEST_F(CompiledScriptTest, DamagedFilesAreInvalid) {
         EXPECT_EQ(ReadCompiledScript(file, *cipher).status, ReadResult::Status::Invalid) << file;
 }
 
+// Every character of a compiled six-line script changed in turn, to its alphabet neighbour and
+// to a character outside the alphabet: each variant is either refused or reads exactly as the
+// original (a change after the closing "." or in bits a short last group does not use).
+TEST_F(CompiledScriptTest, AFileChangedAtAnyOnePositionIsRefusedOrReadsUnchanged) {
+    const Lines source = {"NO F5",
+                          "WAIT FOR LOAD 5",
+                          "LOAD C:\\TOOLS\\SYNC.EXE {/QUIET} [MIN]",
+                          "COPY C:\\DATA>D:\\BACKUP /ON",
+                          "RUN C:\\SCRIPTS\\EXTRA.QVC",
+                          "SHUTDOWN"};
+    const std::string file = CompileScriptText(source, *cipher) + "\r\n";
+    const LineList original = ReadCompiledScript(file, *cipher).lines;
+    ASSERT_EQ(original.size(), source.size() + 2);
+    const std::string_view alphabet =
+        "23456789ABCDEFGHJKLMNPQRSTUVWXYZabcdefghijkmnopqrstuvwxyz~#%&*+-";
+    int loaded = 0;
+    for (std::size_t at = 0; at < file.size(); ++at) {
+        const std::size_t index = alphabet.find(file[at]);
+        const char neighbour =
+            index == std::string_view::npos ? 'A' : alphabet[(index + 1) % alphabet.size()];
+        for (const char replacement : {neighbour, '!'}) {
+            std::string damaged = file;
+            damaged[at] = replacement;
+            const ReadResult read = ReadCompiledScript(damaged, *cipher);
+            if (read.status == ReadResult::Status::Invalid)
+                continue;
+            ++loaded;
+            EXPECT_EQ(read.status, ReadResult::Status::Ok) << at;
+            EXPECT_EQ(read.lines, original) << "position " << at << ": " << replacement;
+        }
+    }
+    // Only the line end after the "." may change without consequence here.
+    EXPECT_LE(loaded, 8);
+}
+
 TEST_F(CompiledScriptTest, CompiledPathReplacesTheLastFourCharacters) {
     EXPECT_EQ(CompiledPathFor("c:\\scripts\\office.qvs"), "c:\\scripts\\office.qvc");
     EXPECT_EQ(CompiledPathFor("abc"), ".qvc");
@@ -198,6 +237,45 @@ TEST_F(CompiledScriptTest, FilesAreWrittenAtomicallyAndReadBack) {
     EXPECT_EQ(LoadCompiledScript(out, *cipher).status, ReadResult::Status::Ok);
     EXPECT_EQ(LoadCompiledScript((dir / "missing.qvc").string(), *cipher).status,
               ReadResult::Status::Invalid);
+    std::filesystem::remove_all(dir);
+}
+
+// A script an administrator protected or hid stays so after the next compile; a new file gets the
+// usual mode.
+TEST_F(CompiledScriptTest, ReplacingKeepsTheTargetsPermissionsAndAttributes) {
+    const auto dir =
+        std::filesystem::temp_directory_path() /
+        ("qv-replace-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+    std::filesystem::create_directories(dir);
+    const std::string target = (dir / "office.qvc").string();
+    std::ofstream(target, std::ios::binary) << "old";
+#ifdef _WIN32
+    ASSERT_TRUE(SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE));
+#else
+    std::filesystem::permissions(target, std::filesystem::perms::owner_read |
+                                             std::filesystem::perms::owner_write |
+                                             std::filesystem::perms::group_read);
+#endif
+    ASSERT_TRUE(ReplaceFileAtomically(target, "new contents").ok);
+    std::string bytes;
+    ASSERT_TRUE(ReadWholeFile(target, bytes).ok);
+    EXPECT_EQ(bytes, "new contents");
+#ifdef _WIN32
+    EXPECT_TRUE(GetFileAttributesA(target.c_str()) & FILE_ATTRIBUTE_HIDDEN);
+#else
+    EXPECT_EQ(std::filesystem::status(target).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                  std::filesystem::perms::group_read);
+#endif
+    // Only the target is left: no temporary or backup file.
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1);
+
+    const std::string fresh = (dir / "fresh.qvc").string();
+    ASSERT_TRUE(ReplaceFileAtomically(fresh, "x").ok);
+#ifndef _WIN32
+    EXPECT_TRUE((std::filesystem::status(fresh).permissions() &
+                 std::filesystem::perms::owner_read) != std::filesystem::perms::none);
+#endif
     std::filesystem::remove_all(dir);
 }
 

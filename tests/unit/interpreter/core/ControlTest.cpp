@@ -145,12 +145,13 @@ TEST_F(RunnerTest, ShutdownAndLogOffCallTheSystemThenNoFurtherLineRuns) {
         std::vector<std::string> calls;
     };
     const std::string privilege = "EnablePrivilege SeShutdownPrivilege";
-    for (const Case& c :
-         {Case{"SHUTDOWN", {privilege, "ExitWindows 1"}},
-          Case{"SHUTDOWNNOW", {privilege, "ExitWindows 1"}},
-          Case{"SHUTDOWNRESTART", {privilege, "ExitWindows 2"}},
-          Case{"SHUTDOWNFORCE", {"ExitWindows 4"}}, Case{"LOGOFF", {"ExitWindows 0"}},
-          Case{"LOGOFFX", {"ExitWindows 0"}}, Case{"logout", {"ExitWindows 0"}}}) {
+    for (const Case& c : {Case{"SHUTDOWN", {privilege, "ExitWindows 1 reason 2147745793"}},
+                          Case{"SHUTDOWNNOW", {privilege, "ExitWindows 1 reason 2147745793"}},
+                          Case{"SHUTDOWNRESTART", {privilege, "ExitWindows 2 reason 2147745793"}},
+                          Case{"SHUTDOWNFORCE", {"ExitWindows 4 reason 2147745793"}},
+                          Case{"LOGOFF", {"ExitWindows 0 reason 2147745793"}},
+                          Case{"LOGOFFX", {"ExitWindows 0 reason 2147745793"}},
+                          Case{"logout", {"ExitWindows 0 reason 2147745793"}}}) {
         SCOPED_TRACE(c.line);
         FakeHost h;
         FakeServices s(h);

@@ -218,7 +218,7 @@ FakeHost::PromptPendingCommands(const std::vector<std::string>& entries) {
 
 bool FakeHost::FileExists(const std::string& path) {
     Touch();
-    return files_.count(Key(path)) != 0 || folders_.count(Key(path)) != 0;
+    return files_.count(Key(path)) != 0;
 }
 
 void FakeHost::AddFolder(const std::string& path) {

@@ -50,7 +50,7 @@ class FakeHost : public TimerPort,
     // Files: scripts are compiled with the fixed key, as the editor does.
     void AddScript(const std::string& path, const std::vector<std::string>& lines);
     void AddFile(const std::string& path, std::string bytes);
-    // A folder: it exists, as the system's file test says of folders, but cannot be read.
+    // A folder: the file test does not find it, and it cannot be read.
     void AddFolder(const std::string& path);
 
     // Answers, taken in order; an unexpected dialog fails the test.

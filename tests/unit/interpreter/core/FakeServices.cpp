@@ -25,12 +25,22 @@ void FakeServices::PostSysCommand(std::uintptr_t handle, std::uint32_t command) 
 
 bool FakeServices::BringWindowToFront(std::uintptr_t handle) {
     broughtToFront.push_back(handle);
+    for (const FakeWindow& w : windows)
+        if (w.handle == handle && w.takesFront)
+            foreground = handle;
     return true;
 }
 
-void FakeServices::SendKeyEvent(std::uint8_t virtualKey, std::uint8_t scanCode,
-                                std::uint32_t flags) {
-    keyEvents.push_back({virtualKey, scanCode, flags});
+bool FakeServices::RunsAboveOwnLevel(std::uintptr_t handle) {
+    for (const FakeWindow& w : windows)
+        if (w.handle == handle)
+            return w.elevated;
+    return false;
+}
+
+void FakeServices::SendKeyEvents(const std::vector<logic::KeyEvent>& events) {
+    ++keyBursts;
+    keyEvents.insert(keyEvents.end(), events.begin(), events.end());
 }
 
 std::int16_t FakeServices::KeyScan(char c) {
@@ -203,7 +213,7 @@ bool FakeServices::MoveOrRename(const std::string& oldName, const std::string& n
     return true;
 }
 
-void FakeServices::RecycleDelete(const std::string& pathList) {
+std::uint32_t FakeServices::RecycleDelete(const std::string& pathList) {
     std::size_t start = 0;
     while (start < pathList.size() && pathList[start] != '\0') {
         const std::size_t end = pathList.find('\0', start);
@@ -212,19 +222,7 @@ void FakeServices::RecycleDelete(const std::string& pathList) {
         files_.erase(Key(path));
         start = end + 1;
     }
-}
-
-bool FakeServices::DeleteOneFile(const std::string& path) {
-    deleted.push_back(path);
-    return files_.erase(Key(path)) != 0;
-}
-
-bool FakeServices::WriteFileBytes(const std::string& path, const std::string& bytes) {
-    if (!FolderExists(Parent(Key(path))))
-        return false;
-    const FakeFile* existing = File(path);
-    files_[Key(path)] = FakeFile{path, bytes, existing ? existing->time : 0, {}, false};
-    return true;
+    return recycleResult;
 }
 
 bool FakeServices::ShellOpen(const std::string& file, const std::string& parameters,
@@ -237,6 +235,13 @@ bool FakeServices::StartProgram(const std::string& commandLine, const std::strin
                                 int showCode) {
     launches.push_back({Launch::Kind::Program, commandLine, {}, folder, showCode, false});
     return true;
+}
+
+ProgramPort::WaitedStart FakeServices::StartWaited(const std::string& file,
+                                                   const std::string& parameters,
+                                                   const std::string& folder, int showCode) {
+    launches.push_back({Launch::Kind::Waited, file, parameters, folder, showCode, false});
+    return waitedStart;
 }
 
 std::optional<ShortcutInfo> FakeServices::ReadShortcut(const std::string& path) {
@@ -257,9 +262,12 @@ std::string FakeServices::ReadIniString(const std::string& file, const std::stri
     return value;
 }
 
-void FakeServices::WriteIniString(const std::string& file, const std::string& section,
+bool FakeServices::WriteIniString(const std::string& file, const std::string& section,
                                   const std::string& key, const std::string& value) {
+    if (!iniWritable)
+        return false;
     ini[UpperCase(file) + "|" + section + "|" + key] = value;
+    return true;
 }
 
 std::uint32_t FakeServices::AddConnection(const logic::NetResourceRequest& request) {
@@ -279,18 +287,20 @@ bool FakeServices::SetWallpaper(const std::string& path) {
 
 bool FakeServices::SetSystemTime(const logic::DateAndTime& universal) {
     calls.push_back("SetSystemTime");
+    if (!privilegesHeld || systemRefuses)
+        return false;
     systemTimes.push_back(universal);
     return true;
 }
 
 bool FakeServices::EnablePrivilege(const std::string& name) {
     calls.push_back("EnablePrivilege " + name);
-    return true;
+    return privilegesHeld;
 }
 
-bool FakeServices::ExitWindowsWith(unsigned flags) {
-    calls.push_back("ExitWindows " + std::to_string(flags));
-    return true;
+bool FakeServices::ExitWindowsWith(unsigned flags, unsigned reason) {
+    calls.push_back("ExitWindows " + std::to_string(flags) + " reason " + std::to_string(reason));
+    return privilegesHeld && !systemRefuses;
 }
 
 bool FakeServices::SetEnvironmentValue(const std::string& name, const std::string& value) {

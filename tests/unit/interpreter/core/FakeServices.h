@@ -26,14 +26,18 @@ class FakeServices : public AllServicePorts {
         std::string title;
         bool visible = true;
         std::uintptr_t handle = 0;
+        bool takesFront = true; // false: Windows refuses to bring it to the foreground
+        bool elevated = false;  // its program runs at a higher integrity level
     };
     std::vector<FakeWindow> windows;
     std::uintptr_t AddWindow(const std::string& title, bool visible = true);
     std::vector<std::pair<std::uintptr_t, std::uint32_t>> posted;
     std::vector<std::uintptr_t> broughtToFront;
+    std::uintptr_t foreground = 0;
 
     // Keyboard: a US layout by default; scan codes default to the key code's low five bits.
     std::vector<logic::KeyEvent> keyEvents;
+    int keyBursts = 0; // the input arrays handed to the system
     std::map<std::uint32_t, std::uint32_t> scanCodes;
     bool keyLibraryLoads = false;
     int keyLibraryResult = 0;
@@ -56,11 +60,11 @@ class FakeServices : public AllServicePorts {
     // Called after each successful CopyFile, e.g. to press Next between files.
     std::function<void(const std::string& source, const std::string& target)> onCopyFile;
     std::vector<std::string> recycled;
-    std::vector<std::string> deleted;
+    std::uint32_t recycleResult = 0; // what the shell answers a delete
 
     // Program starts.
     struct Launch {
-        enum class Kind { Shell, Program } kind;
+        enum class Kind { Shell, Program, Waited } kind;
         std::string file; // the command line for WinExec
         std::string parameters;
         std::string folder;
@@ -69,9 +73,14 @@ class FakeServices : public AllServicePorts {
     };
     std::vector<Launch> launches;
     std::map<std::string, ShortcutInfo> shortcuts;
+    // What the shell does with the program LOAD AND WAIT starts, and whether it still runs.
+    WaitedStart waitedStart = WaitedStart::Started;
+    bool waitedProgramRunning = false;
 
     // INI files: key "FILE|Section|Key".
     std::map<std::string, std::string> ini;
+    std::string userDataFolder = "C:\\USERS\\ALICE\\APPDATA\\LOCAL\\QUORVEL\\";
+    bool iniWritable = true;
 
     // Network.
     std::vector<logic::NetResourceRequest> connections;
@@ -85,6 +94,8 @@ class FakeServices : public AllServicePorts {
     std::string shortDateFormat = "dd/MM/yyyy";
     std::vector<logic::DateAndTime> systemTimes;
     std::vector<std::string> calls; // privileges, exits and time changes, in order
+    bool privilegesHeld = true;     // the user holds the privileges asked for
+    bool systemRefuses = false;     // date and exit calls fail
     std::map<std::string, std::string> environment;
     int randomAnswer = 0;
 
@@ -106,8 +117,10 @@ class FakeServices : public AllServicePorts {
     std::vector<WindowEntry> TopLevelWindows(bool visibleOnly) override;
     void PostSysCommand(std::uintptr_t handle, std::uint32_t command) override;
     bool BringWindowToFront(std::uintptr_t handle) override;
+    bool IsForeground(std::uintptr_t handle) override { return handle == foreground; }
+    bool RunsAboveOwnLevel(std::uintptr_t handle) override;
     // KeyboardPort
-    void SendKeyEvent(std::uint8_t virtualKey, std::uint8_t scanCode, std::uint32_t flags) override;
+    void SendKeyEvents(const std::vector<logic::KeyEvent>& events) override;
     std::int16_t KeyScan(char c) override;
     std::uint32_t ScanCodeOf(std::uint32_t virtualKey) override;
     bool LoadKeyLibrary() override { return keyLibraryLoads; }
@@ -124,22 +137,22 @@ class FakeServices : public AllServicePorts {
     std::vector<logic::FolderEntry> ListMatching(const std::string& folder,
                                                  const std::string& mask) override;
     bool MoveOrRename(const std::string& oldName, const std::string& newName) override;
-    void RecycleDelete(const std::string& pathList) override;
-    bool DeleteOneFile(const std::string& path) override;
-    bool WriteFileBytes(const std::string& path, const std::string& bytes) override;
-    std::string TempFolder() override { return "C:\\TEMP\\"; }
-    unsigned TempNameSeed() override { return 0x1234; }
+    std::uint32_t RecycleDelete(const std::string& pathList) override;
     // ProgramPort
     bool ShellOpen(const std::string& file, const std::string& parameters,
                    const std::string& folder, int showCode, bool ownedByWindow) override;
     bool StartProgram(const std::string& commandLine, const std::string& folder,
                       int showCode) override;
+    WaitedStart StartWaited(const std::string& file, const std::string& parameters,
+                            const std::string& folder, int showCode) override;
+    bool WaitedProgramRunning() override { return waitedProgramRunning; }
     std::optional<ShortcutInfo> ReadShortcut(const std::string& path) override;
     // IniPort
     std::string ReadIniString(const std::string& file, const std::string& section,
                               const std::string& key) override;
-    void WriteIniString(const std::string& file, const std::string& section, const std::string& key,
+    bool WriteIniString(const std::string& file, const std::string& section, const std::string& key,
                         const std::string& value) override;
+    std::string UserDataFolder() override { return userDataFolder; }
     // NetworkPort
     std::uint32_t AddConnection(const logic::NetResourceRequest& request) override;
     std::uint32_t CancelConnection(const std::string& name, std::uint32_t flags,
@@ -151,7 +164,7 @@ class FakeServices : public AllServicePorts {
     std::string ShortDateFormat() override { return shortDateFormat; }
     bool SetSystemTime(const logic::DateAndTime& universal) override;
     bool EnablePrivilege(const std::string& name) override;
-    bool ExitWindowsWith(unsigned flags) override;
+    bool ExitWindowsWith(unsigned flags, unsigned reason) override;
     bool SetEnvironmentValue(const std::string& name, const std::string& value) override;
     int RandomBelow(int count) override;
     // MenuDialogPort

@@ -223,6 +223,16 @@ TEST_F(FilesTest, RenameMovesTheFileOrRecordsEntry203) {
                   Entry(message, CommonPath, 1, "RENAME C:\\GONE>C:\\X"));
 }
 
+// The shell shows no dialog at logon, so a file it could not delete is recorded as an entry.
+TEST_F(FilesTest, ADeleteTheShellRefusesIsEntry204WhileErrorsOn) {
+    services.recycleResult = 5; // ERROR_ACCESS_DENIED
+    runner.ProcessLine("DEL c:\\SRC\\a.txt");
+    runner.ProcessLine("ERROR OFF");
+    runner.ProcessLine("DEL c:\\SRC\\sub\\b.txt");
+    EXPECT_EQ(runner.State().ErrorReport,
+              Entry("Delete Failed (204) In Script File : ", CommonPath, 1, "DEL c:\\SRC\\a.txt"));
+}
+
 TEST_F(FilesTest, DelSendsEveryPathToTheRecycleBinAndRecordsNothing) {
     runner.ProcessLine("DEL c:\\temp\\*.tmp; c:\\SRC\\a.txt");
     EXPECT_EQ(services.recycled, (std::vector<std::string>{"c:\\temp\\*.tmp", "c:\\SRC\\a.txt"}));

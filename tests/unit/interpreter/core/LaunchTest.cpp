@@ -80,11 +80,14 @@ TEST_F(LaunchTest, APathWithMarksThatOpenNoGroupIsStartedAsWritten) {
     EXPECT_EQ(runner.State().ErrorReport, "");
 }
 
-TEST_F(LaunchTest, RunOnceStartsOncePerDayAndRecordsTheDayInQvrunIni) {
-    const std::string key = "QVRUN.INI|Run Once A Day|C:\\SYNC.EXE";
+TEST_F(LaunchTest, RunOnceStartsOncePerDayAndRecordsTheDayInTheUsersQvrunIni) {
+    const std::string key =
+        "C:\\USERS\\ALICE\\APPDATA\\LOCAL\\QUORVEL\\QVRUN.INI|Run Once A Day|C:\\SYNC.EXE";
     runner.ProcessLine("LOAD C:\\Sync.exe <R>");
     EXPECT_EQ(services.launches.size(), 1u);
     EXPECT_EQ(services.ini[key], "\"20261209\"");
+    // The Windows folder's file, where a standard user cannot write, is left alone.
+    EXPECT_EQ(services.ini.count("QVRUN.INI|Run Once A Day|C:\\SYNC.EXE"), 0u);
     // A second logon the same day.
     runner.ProcessLine("LOAD C:\\SYNC.EXE <R>");
     EXPECT_EQ(services.launches.size(), 1u);
@@ -92,6 +95,25 @@ TEST_F(LaunchTest, RunOnceStartsOncePerDayAndRecordsTheDayInQvrunIni) {
     runner.ProcessLine("LOAD C:\\SYNC.EXE <R>");
     EXPECT_EQ(services.launches.size(), 2u);
     EXPECT_EQ(services.ini[key], "\"20261210\"");
+}
+
+// Records that earlier versions wrote in the Windows folder still count; the later of the two
+// records decides.
+TEST_F(LaunchTest, RunOnceRecordsInTheWindowsFolderStillCount) {
+    const std::string user = "C:\\USERS\\ALICE\\APPDATA\\LOCAL\\QUORVEL\\QVRUN.INI";
+    services.WriteIniString("QVRUN.INI", "Run Once A Day", "C:\\OLD.EXE", "\"20261209\"");
+    services.WriteIniString("QVRUN.INI", "Run Once A Day", "C:\\BOTH.EXE", "\"20261208\"");
+    services.WriteIniString(user, "Run Once A Day", "C:\\BOTH.EXE", "\"20261209\"");
+    services.WriteIniString("QVRUN.INI", "Run Once A Day", "C:\\STALE.EXE", "\"20261209\"");
+    services.WriteIniString(user, "Run Once A Day", "C:\\STALE.EXE", "\"20261201\"");
+    runner.ProcessLine("LOAD C:\\OLD.EXE <R>");
+    runner.ProcessLine("LOAD C:\\BOTH.EXE <R>");
+    runner.ProcessLine("LOAD C:\\STALE.EXE <R>");
+    EXPECT_TRUE(services.launches.empty());
+    host.today.day = 10;
+    runner.ProcessLine("LOAD C:\\OLD.EXE <R>");
+    EXPECT_EQ(services.launches.size(), 1u);
+    EXPECT_EQ(services.ini[user + "|Run Once A Day|C:\\OLD.EXE"], "\"20261210\"");
 }
 
 TEST_F(LaunchTest, ShortcutsShowTheirTargetsIconAndStartInTheirFolder) {
@@ -110,51 +132,63 @@ TEST_F(LaunchTest, ShortcutsShowTheirTargetsIconAndStartInTheirFolder) {
     EXPECT_EQ(services.launches[1].showCode, 4);
 }
 
-TEST_F(RunnerTest, LoadAndWaitHoldsTheRunUntilTheBatchDeletesItsMarker) {
-    services.AddFolder("C:\\TEMP");
-    const std::string marker = "C:\\TEMP\\qvl1234.tmp";
-    const std::string batch = marker + ".bat";
-    StartWith({"LOAD AND WAIT C:\\Setup\\Install.exe {/S /Dir=C:\\Apps}", "BOGUS"});
+TEST_F(RunnerTest, LoadAndWaitHoldsTheRunUntilTheStartedProcessHasEnded) {
+    services.waitedProgramRunning = true;
+    StartWith(
+        {"LOAD AND WAIT C:\\Setup\\Install.exe {/S /Dir=C:\\Apps %TEMP% & x} [HIDE]", "BOGUS"});
     host.Advance(600);
-    const std::string text = "START \"\" /w \"C:\\SETUP\\INSTALL.EXE\" /S /Dir=C:\\Apps\r\n"
-                             "DEL \"C:\\TEMP\\qvl1234.tmp\"\r\n";
-    ASSERT_NE(services.File(batch), nullptr);
-    EXPECT_EQ(services.File(batch)->bytes, text);
-    EXPECT_EQ(services.File(marker)->bytes, text);
     ASSERT_EQ(services.launches.size(), 1u);
     const Launch& started = services.launches[0];
-    EXPECT_EQ(started.kind, Launch::Kind::Shell);
-    EXPECT_EQ(started.file, batch);
-    EXPECT_EQ(started.folder, "C:\\TEMP\\");
-    EXPECT_EQ(started.showCode, 0);
-    EXPECT_TRUE(started.owned);
-    EXPECT_EQ(runner.Controls().WaitMarkerPath, marker);
+    EXPECT_EQ(started.kind, Launch::Kind::Waited);
+    EXPECT_EQ(started.file, "C:\\SETUP\\INSTALL.EXE");
+    // Parameters go to the program as written, marks and all.
+    EXPECT_EQ(started.parameters, "/S /Dir=C:\\Apps %TEMP% & x");
+    EXPECT_EQ(started.folder, "C:\\SETUP\\");
+    // In the normal window state, whatever the line says, as the wait always started it.
+    EXPECT_EQ(started.showCode, 1);
     EXPECT_EQ(host.status, "Loading File...\rC:\\SETUP\\INSTALL.EXE\r\nWaiting for the program to "
                            "Close...");
     EXPECT_TRUE(host.armed[WaitforClose]);
 
-    // The batch deletes the marker when the program has closed.
-    host.At(5000, [&] { services.DeleteOneFile(marker); });
+    host.At(5000, [&] { services.waitedProgramRunning = false; });
     host.Advance(4390);
     EXPECT_EQ(runner.State().ErrorReport, "");
     ASSERT_TRUE(host.RunUntilEnded(2000));
+    EXPECT_GE(host.Clock(), 5000);
     EXPECT_EQ(runner.State().ErrorReport, Invalid(CommonPath, 3, "BOGUS"));
-    EXPECT_EQ(services.File(batch), nullptr);
     EXPECT_FALSE(host.armed[WaitforClose]);
+}
+
+// A start that fails, or a document the shell hands to a program that was already running, leaves
+// nothing to wait for: the run goes on at once.
+TEST_F(RunnerTest, LoadAndWaitWithoutAProcessToWatchGoesOnAtOnce) {
+    for (const ProgramPort::WaitedStart outcome :
+         {ProgramPort::WaitedStart::NoProcess, ProgramPort::WaitedStart::Failed}) {
+        FakeHost h;
+        FakeServices s(h);
+        Runner r(h.Ports(), s.Ports());
+        h.Attach(r);
+        s.waitedStart = outcome;
+        s.waitedProgramRunning = true;
+        h.AddScript(CommonPath, {"LOAD AND WAIT C:\\DOCS\\REPORT.DOC", "BOGUS"});
+        r.FormCreate(std::nullopt);
+        ASSERT_TRUE(h.RunUntilEnded(600));
+        EXPECT_EQ(r.State().ErrorReport, Invalid(CommonPath, 3, "BOGUS"));
+        EXPECT_FALSE(h.armed[WaitforClose]);
+    }
 }
 
 // Each line before the LOAD AND WAIT switches the runner's timer on within the same tick.
 class LoadAndWaitAfter : public RunnerTest, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(LoadAndWaitAfter, HoldsTheRunUntilTheProgramHasClosed) {
-    services.AddFolder("C:\\TEMP");
     services.WriteIniString("QVRUN.INI", "Run Once A Day", "C:\\DAILY.EXE", "\"20261209\"");
-    const std::string marker = "C:\\TEMP\\qvl1234.tmp";
+    services.waitedProgramRunning = true;
     StartWith({GetParam(), "LOAD AND WAIT C:\\SETUP\\INSTALL.EXE", "LOAD C:\\NEXT.EXE"});
-    host.At(4000, [&] { services.DeleteOneFile(marker); });
+    host.At(4000, [&] { services.waitedProgramRunning = false; });
     host.Advance(3900);
     ASSERT_EQ(services.launches.size(), 1u);
-    EXPECT_EQ(services.launches[0].file, marker + ".bat");
+    EXPECT_EQ(services.launches[0].file, "C:\\SETUP\\INSTALL.EXE");
     ASSERT_TRUE(host.RunUntilEnded(2000));
     ASSERT_EQ(services.launches.size(), 2u);
     EXPECT_EQ(services.launches[1].file, "\"C:\\NEXT.EXE\" ");

@@ -86,7 +86,42 @@ TEST_F(NetworkKeysTest, SendKeysTypesIntoTheFirstMatchingWindow) {
                                                          {16, 16, 2},
                                                          {38, 0x48, 1},
                                                          {38, 0x48, 3}}));
+    EXPECT_EQ(services.keyBursts, 1) << "one input array, so that nothing falls between";
     EXPECT_EQ(runner.State().ErrorReport, "");
+}
+
+// A window that Windows will not bring forward, or whose program runs elevated, gets no key:
+// they would reach another program, or vanish. The line is reported as a faulty key text is.
+TEST_F(NetworkKeysTest, KeysGoOnlyToATargetInFrontAndNotAboveTheInterpreter) {
+    const struct {
+        const char* name;
+        bool takesFront;
+        bool elevated;
+        const char* fault;
+    } cases[] = {
+        {"in front", true, false, nullptr},
+        {"kept behind", false, false, "Window not in front"},
+        {"elevated", true, true, "Window runs with higher rights"},
+        {"elevated and behind", false, true, "Window runs with higher rights"},
+    };
+    const std::string line = "SENDKEYS \"Logon\",\"secret{ENTER}\"";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakeHost h;
+        FakeServices s(h);
+        Runner r(h.Ports(), s.Ports());
+        s.AddWindow("Bank Logon");
+        s.windows.back().takesFront = c.takesFront;
+        s.windows.back().elevated = c.elevated;
+        r.ProcessLine(line);
+        EXPECT_EQ(s.keyEvents.empty(), c.fault != nullptr);
+        EXPECT_EQ(r.State().ErrorReport,
+                  c.fault ? Entry(std::string(c.fault) + " In Script File : ", "", 1, line) : "");
+        r.ProcessLine("ERROR OFF");
+        r.ProcessLine(line);
+        EXPECT_EQ(r.State().ErrorReport,
+                  c.fault ? Entry(std::string(c.fault) + " In Script File : ", "", 1, line) : "");
+    }
 }
 
 TEST_F(NetworkKeysTest, AFaultyKeyTextKeepsTheKeysSentBeforeItAndIsReported) {

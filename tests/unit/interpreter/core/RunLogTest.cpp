@@ -59,6 +59,80 @@ TEST_F(RunLogTest, HoldsScriptsCommandsOutcomesDurationsAndEntries) {
     EXPECT_EQ(lines, expected) << sink.text;
 }
 
+// Keys are where passwords are typed: the log names the window and counts the keys, in the line
+// and in the entry of a faulty key text alike. The Error Log quotes the line as written.
+TEST_F(RunLogTest, SendKeysLinesShowTheWindowAndTheNumberOfKeysNeverTheKeys) {
+    services.AddWindow("Bank Logon");
+    const std::string typed = "SENDKEYS \"Bank\",\"S3cr3t~x{ENTER}\"";
+    const std::string faulty = "SENDKEYS \"bank\",\"hunter2{ENTERX}\"";
+    StartWith({typed, faulty});
+    ASSERT_TRUE(host.RunUntilEnded());
+    const std::string script = CommonPath;
+    const std::vector<std::string> expected = {
+        "script " + script,
+        script + " line 1: SENDKEYS \"Bank\", 8 keys (0 ms)",
+        script + " line 2: SENDKEYS \"bank\", 7 keys (0 ms)",
+        "error entry: Invalid token In Script File : " + script +
+            " Line : 3 'SENDKEYS \"bank\", 7 keys'",
+        "run ended; the Error Log was shown",
+    };
+    EXPECT_EQ(sink.Lines(), expected) << sink.text;
+    for (const char* secret : {"S3cr3t", "hunter2"})
+        EXPECT_EQ(sink.text.find(secret), std::string::npos) << sink.text;
+    ASSERT_EQ(host.errorLogs.size(), 1u);
+    EXPECT_NE(host.errorLogs[0].find(faulty), std::string::npos);
+}
+
+// A record that does not stick would start the program at every logon: the log says so.
+TEST_F(RunLogTest, ARunOnceRecordThatCannotBeWrittenIsSaid) {
+    services.iniWritable = false;
+    StartWith({"LOAD C:\\DAILY.EXE <R>"});
+    ASSERT_TRUE(host.RunUntilEnded());
+    EXPECT_EQ(services.launches.size(), 1u);
+    EXPECT_EQ(sink.Lines()[1],
+              std::string(CommonPath) +
+                  " line 1: LOAD C:\\DAILY.EXE <R> -> failed: the run-once record could not be "
+                  "written to C:\\USERS\\ALICE\\APPDATA\\LOCAL\\QUORVEL\\QVRUN.INI: the "
+                  "program will start again at the next logon; outcome: started (0 ms)");
+    EXPECT_TRUE(host.errorLogs.empty());
+}
+
+// A date or shutdown refused for lack of the privilege, or by Windows, is said in the run log;
+// the Error Log stays silent.
+TEST_F(RunLogTest, ADateOrShutdownThatWindowsRefusesIsSaidInTheLogOnly) {
+    for (const bool held : {false, true}) {
+        SCOPED_TRACE(held);
+        FakeHost h;
+        FakeServices s(h);
+        Runner r(h.Ports(), s.Ports());
+        h.Attach(r);
+        MemorySink lines;
+        RunLog runLog(lines, h);
+        r.SetObserver(&runLog);
+        s.privilegesHeld = held;
+        s.systemRefuses = true;
+        h.AddScript(CommonPath, {"DATE 01/01/2027", "SHUTDOWN"});
+        r.FormCreate(std::nullopt);
+        ASSERT_TRUE(h.RunUntilEnded());
+        const std::string script = CommonPath;
+        const std::vector<std::string> expected = {
+            "script " + script,
+            script + " line 1: DATE 01/01/2027 -> failed: " +
+                (held ? "Windows refused to set the date"
+                      : "the user does not hold SeSystemtimePrivilege to set the date") +
+                " (0 ms)",
+            script + " line 2: SHUTDOWN -> failed: " +
+                (held ? "Windows refused to end the session"
+                      : "the user does not hold SeShutdownPrivilege to end the session") +
+                " (0 ms)",
+            "run ended",
+        };
+        EXPECT_EQ(lines.Lines(), expected) << lines.text;
+        EXPECT_TRUE(h.errorLogs.empty());
+        r.SetObserver(nullptr);
+    }
+}
+
 TEST_F(RunLogTest, LinesStayWholeWhateverTheScriptHolds) {
     StartWith({"FROB\tWITH TAB", "SET A=1"});
     ASSERT_TRUE(host.RunUntilEnded());

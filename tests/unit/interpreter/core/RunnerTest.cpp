@@ -1,5 +1,7 @@
 #include "RunnerFixture.h"
 
+#include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -76,6 +78,106 @@ TEST_F(RunnerTest, PauseFreezesACountdownAndResumeGoesOnFromTheSameCount) {
     EXPECT_GE(host.Clock() - resumedAt, 5000);
     EXPECT_LE(host.Clock() - resumedAt, 6500);
     EXPECT_EQ(runner.State().ErrorReport, Invalid(CommonPath, 3, "BOGUS"));
+}
+
+// Pause pressed at every tenth of a second of a countdown unit, whatever of the clock's timers is
+// armed just then: nothing counts while paused, and after Resume the count goes on from where it
+// stood.
+TEST_F(RunnerTest, PauseAtAnyPhaseOfTheCountdownFreezesItUntilResume) {
+    for (int phase = 0; phase < 1000; phase += 10) {
+        SCOPED_TRACE(phase);
+        FakeHost h;
+        Runner r(h.Ports());
+        h.Attach(r);
+        h.AddScript(CommonPath, {"WAIT 4", "BOGUS"});
+        r.FormCreate(std::nullopt);
+        h.Advance(1500 + phase);
+        r.cmdPauseClick();
+        const std::vector<std::string> counted = h.countHistory;
+        h.Advance(10000);
+        EXPECT_EQ(h.countHistory, counted);
+        EXPECT_EQ(h.title, "Trevanta's - Quorvel v2.0 - Script Paused");
+        EXPECT_EQ(r.State().ErrorReport, "");
+
+        const int shown = std::stoi(counted.back());
+        const long long resumedAt = h.Clock();
+        r.cmdPauseClick();
+        ASSERT_TRUE(h.RunUntilEnded(6000));
+        std::vector<std::string> expected(counted);
+        for (int count = shown - 1; count >= 0; --count)
+            expected.push_back(std::to_string(count));
+        EXPECT_EQ(h.countHistory, expected);
+        // A unit that was at its last tenth when paused ends a tenth after Resume.
+        EXPECT_GE(h.Clock() - resumedAt, (shown - 1) * 1000LL - 100);
+        EXPECT_LE(h.Clock() - resumedAt, shown * 1000LL + 200);
+        EXPECT_EQ(r.State().ErrorReport, Invalid(CommonPath, 3, "BOGUS"));
+    }
+}
+
+// F8's list and Resume during a wait that resumes the runner itself: the clock stays off and the
+// next line runs only once the window has come or the program has closed, without a 207 entry.
+struct OwnWait {
+    const char* name;
+    const char* line;
+    std::function<void(FakeServices&)> begin;
+    std::function<void(FakeServices&)> end;
+};
+
+const OwnWait OwnWaits[] = {
+    {"window", "WAIT FOR WINDOW Setup", [](FakeServices&) {},
+     [](FakeServices& s) { s.AddWindow("Product Setup"); }},
+    {"program", "LOAD AND WAIT C:\\SETUP.EXE",
+     [](FakeServices& s) { s.waitedProgramRunning = true; },
+     [](FakeServices& s) { s.waitedProgramRunning = false; }},
+};
+
+enum class Interruption { F8List, PauseAndResume, EndsWhilePaused };
+
+TEST_F(RunnerTest, F8AndResumeDuringAWindowOrProgramWaitLeaveItAsItWas) {
+    for (const OwnWait& wait : OwnWaits) {
+        for (const Interruption interruption :
+             {Interruption::F8List, Interruption::PauseAndResume, Interruption::EndsWhilePaused}) {
+            SCOPED_TRACE(std::string(wait.name) + " " + std::to_string(int(interruption)));
+            FakeHost h;
+            FakeServices s(h);
+            Runner r(h.Ports(), s.Ports());
+            h.Attach(r);
+            wait.begin(s);
+            h.AddScript(CommonPath, {wait.line, "BOGUS"});
+            r.FormCreate(std::nullopt);
+            h.Advance(1000);
+            long long endsAt = 5000;
+            switch (interruption) {
+            case Interruption::F8List:
+                h.promptAnswers = {std::vector<bool>{true}};
+                r.FormKeyDown(Key::F8);
+                break;
+            case Interruption::PauseAndResume:
+                r.cmdPauseClick();
+                h.Advance(1000);
+                r.cmdPauseClick();
+                break;
+            case Interruption::EndsWhilePaused:
+                r.cmdPauseClick();
+                endsAt = 2000;
+                break;
+            }
+            EXPECT_FALSE(h.armed[Digits]);
+            h.At(endsAt, [&] { wait.end(s); });
+            h.Advance(4000 - h.Clock());
+            EXPECT_FALSE(h.terminated);
+            EXPECT_EQ(r.State().ErrorReport, "");
+            if (interruption == Interruption::EndsWhilePaused) {
+                h.Advance(2000);
+                EXPECT_EQ(r.State().ErrorReport, "");
+                r.cmdPauseClick();
+            }
+            const long long goesOnFrom = std::max(endsAt, h.Clock());
+            ASSERT_TRUE(h.RunUntilEnded(2000));
+            EXPECT_GE(h.Clock(), goesOnFrom);
+            EXPECT_EQ(r.State().ErrorReport, Invalid(CommonPath, 3, "BOGUS"));
+        }
+    }
 }
 
 TEST_F(RunnerTest, PauseBetweenCommandsHoldsTheNextLineUntilResume) {
@@ -211,7 +313,7 @@ TEST_F(RunnerTest, RunOfAMissingScriptRecordsEntry201AndGoesOn) {
                   Invalid(CommonPath, 3, "BOGUS"));
 }
 
-// The system's file test is true for a folder; the run must not end there.
+// A folder, a file that is no compiled script and an empty file: the run must not end there.
 class RunOfNoScript : public RunnerTest, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(RunOfNoScript, RecordsEntry201AndGoesOnWithTheCallersLines) {
@@ -304,6 +406,34 @@ TEST_F(RunnerTest, CloseIsAllowedWithoutTheLock) {
     StartWith({"WAIT 10"});
     host.Advance(700);
     EXPECT_TRUE(runner.FormCloseQuery());
+}
+
+// Windows asks before it ends the session, and another program may still refuse: the run then
+// goes on, and the scripts it loads afterwards must still decipher.
+TEST_F(RunnerTest, AnEndOfSessionThatIsCancelledLeavesTheRunWhole) {
+    host.AddScript("C:\\EXTRA.QVC", {"BOGUS2"});
+    StartWith({"WAIT 2", "RUN C:\\EXTRA.QVC", "BOGUS4"});
+    host.Advance(700);
+    EXPECT_TRUE(runner.QueryEndSession());
+    ASSERT_TRUE(host.RunUntilEnded());
+    EXPECT_EQ(runner.State().ErrorReport,
+              Invalid("C:\\EXTRA.QVC", 2, "BOGUS2") + Invalid(CommonPath, 4, "BOGUS4"));
+}
+
+TEST_F(RunnerTest, TheKeyIsWipedWhenTheSessionReallyEnds) {
+    host.AddScript("C:\\EXTRA.QVC", {"BOGUS2"});
+    StartWith({"WAIT 2", "RUN C:\\EXTRA.QVC"});
+    host.Advance(700);
+    runner.EndSession();
+    ASSERT_TRUE(host.RunUntilEnded());
+    EXPECT_EQ(runner.State().ErrorReport,
+              Entry("Run Failed (201) In Script File : ", CommonPath, 3, "RUN C:\\EXTRA.QVC"));
+}
+
+TEST_F(RunnerTest, TheCancelLockRefusesTheEndOfTheSessionToo) {
+    StartWith({"NO F5", "WAIT 10"});
+    host.Advance(700);
+    EXPECT_FALSE(runner.QueryEndSession());
 }
 
 // A host built before the command families' ports gets services that find nothing and fail.

@@ -106,6 +106,26 @@ TEST_F(RunnerTest, AMissingCommandLineScriptIsReportedAndEndsTheApplication) {
     EXPECT_EQ(host.showCentredCalls, 0);
 }
 
+TEST_F(RunnerTest, AFolderNamedOnTheCommandLineIsNoScript) {
+    host.AddFolder("D:\\SCRIPTS.QVC");
+    host.messageBoxAnswers = {IdOk};
+    runner.FormCreate(std::string("D:\\SCRIPTS.QVC"));
+    EXPECT_TRUE(host.terminated);
+    ASSERT_EQ(host.messageBoxes.size(), 1u);
+    EXPECT_EQ(host.messageBoxes[0].text, "The Script you tried to run doesn't Exist");
+}
+
+TEST_F(RunnerTest, AFolderNamedLikeAScriptDoesNotHideTheRealOne) {
+    host.AddFolder(CommonPath);
+    host.AddFolder(ComputerProgram);
+    host.AddScript(CommonProgram, {"BOGUS"});
+    host.AddScript(ComputerWindows, {"BOGUS"});
+    runner.FormCreate(std::nullopt);
+    ASSERT_TRUE(host.RunUntilEnded());
+    EXPECT_EQ(ScriptsRun(runner.State().ErrorReport),
+              (std::vector<std::string>{CommonProgram, ComputerWindows}));
+}
+
 TEST_F(RunnerTest, NoScriptAtAllEndsSilently) {
     runner.FormCreate(std::nullopt);
     EXPECT_TRUE(host.terminated);

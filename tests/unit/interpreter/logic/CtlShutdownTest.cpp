@@ -23,6 +23,8 @@ TEST(ExitWindows, EachCommandPassesItsCode) {
         ASSERT_TRUE(request);
         EXPECT_EQ(request->flags, c.flags);
         EXPECT_EQ(request->asksRunningPrograms, c.asks);
+        // Planned, for maintenance by an application: never an unplanned shutdown in the log.
+        EXPECT_EQ(request->reason, 0x80040001u);
     }
 }
 

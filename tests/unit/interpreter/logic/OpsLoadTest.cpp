@@ -1,11 +1,9 @@
 #include "interpreter/logic/OpsLoad.h"
-#include "interpreter/logic/OpsWaitBatch.h"
 #include "language/Grammar.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
-#include <set>
 
 namespace qv::logic {
 namespace {
@@ -211,7 +209,7 @@ TEST(OpsLoadLaunch, RequestAndRouteFollowTheFileKind) {
     EXPECT_EQ(doc.showCode, 4);
     EXPECT_EQ(ChooseLaunchRoute(doc.file, false), LaunchRoute::Shell);
     EXPECT_EQ(ChooseLaunchRoute("C:\\X.COM", false), LaunchRoute::ProgramStart);
-    EXPECT_EQ(ChooseLaunchRoute("C:\\X.EXE", true), LaunchRoute::WaitBatch);
+    EXPECT_EQ(ChooseLaunchRoute("C:\\X.EXE", true), LaunchRoute::Waited);
 
     // A shortcut passes its folder only with an explicit window state.
     EXPECT_EQ(MakeLaunchRequest(ParseLoadLine("LOAD C:\\LINKS\\A.LNK")).folder, "");
@@ -244,28 +242,6 @@ TEST(OpsLoadLaunch, StatusTextsNameFileOrShortcut) {
     EXPECT_EQ(LoadingStatusText("C:\\LINKS\\A.LNK"), "Loading Shortcut...\rC:\\LINKS\\A.LNK");
     EXPECT_EQ(LoadingStatusText("C:\\PROGRAM FILES\\VENDOR\\TOOLS\\APPLICATION.EXE"),
               "Loading File...\r\\...\\VENDOR\\TOOLS\\APPLICATION.EXE");
-}
-
-TEST(OpsWaitBatch, BatchStartsWithAnEmptyTitleAndDeletesTheMarker) {
-    const std::string marker = "C:\\TEMP\\qvl1A2B.tmp";
-    EXPECT_EQ(WaitBatchText("C:\\SETUP\\INSTALL.EXE", "/S", marker),
-              "START \"\" /w \"C:\\SETUP\\INSTALL.EXE\" /S\r\nDEL \"C:\\TEMP\\qvl1A2B.tmp\"\r\n");
-    EXPECT_EQ(WaitBatchPath(marker), "C:\\TEMP\\qvl1A2B.tmp.bat");
-    EXPECT_EQ(
-        WaitBatchText("C:\\A.EXE", "", "C:\\DOCUMENTS AND SETTINGS\\TEMP\\qvl1.tmp"),
-        "START \"\" /w \"C:\\A.EXE\" \r\nDEL \"C:\\DOCUMENTS AND SETTINGS\\TEMP\\qvl1.tmp\"\r\n");
-}
-
-TEST(OpsWaitBatch, TempNamesUseThePrefixAndSkipTakenNames) {
-    EXPECT_EQ(TempFileName("C:\\TEMP", 0x1a2b), "C:\\TEMP\\qvl1A2B.tmp");
-    EXPECT_EQ(TempFileName("C:\\TEMP\\", 0x12345), "C:\\TEMP\\qvl2345.tmp");
-
-    const std::set<std::string> taken = {"C:\\TEMP\\qvlFFFF.tmp", "C:\\TEMP\\qvl0001.tmp"};
-    const auto exists = [&](const std::string& name) { return taken.count(name) > 0; };
-    // From 0xFFFF the numbers wrap past 0, which is never used.
-    EXPECT_EQ(MakeTempFileName("", "C:\\TEMP", 0xFFFF, exists), "C:\\TEMP\\qvl0002.tmp");
-    EXPECT_EQ(MakeTempFileName("D:\\WORK", "C:\\TEMP", 7, exists), "D:\\WORK\\qvl0007.tmp");
-    EXPECT_EQ(MakeTempFileName("", "C:\\TEMP", 1, [](const std::string&) { return true; }), "");
 }
 
 } // namespace

@@ -176,5 +176,20 @@ TEST(OpsSendKeyText, LoneBracesAndTokensOnlyAreTyped) {
     EXPECT_EQ(Send("a").result.result, 0);
 }
 
+TEST(OpsSendKeyText, TheLogCountsKeysWithoutShowingThem) {
+    const struct {
+        const char* keys;
+        std::size_t count;
+    } cases[] = {
+        {"", 0},       {"abc", 3},    {"^{ESC}", 1}, {"@f", 1},
+        {"{alt}f", 1}, {"{ENTER", 0}, {"pw{X}", 2},  {"p@ss w~rd{TAB}", 8},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(KeyCount(c.keys), c.count) << c.keys;
+    EXPECT_EQ(SendKeysLogText("SENDKEYS \"Bank Logon\",\"secret{ENTER}\""),
+              "SENDKEYS \"Bank Logon\", 7 keys");
+    EXPECT_EQ(SendKeysLogText("SENDKEYS \"x\",\"y\""), "SENDKEYS \"x\", 1 key");
+}
+
 } // namespace
 } // namespace qv::logic

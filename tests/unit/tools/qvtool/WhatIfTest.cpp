@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -105,6 +107,46 @@ TEST_F(WhatIf, RunOnceRecordIsReadFromTheIniAndNeverWritten) {
     std::ifstream in(ini, std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}),
               "[Run Once A Day]\r\nC:\\APPS\\ONCE.EXE=\"20261209\"\r\n");
+}
+
+void SetEnvironment(const char* name, const std::string& value) {
+#ifdef _WIN32
+    _putenv_s(name, value.c_str());
+#else
+    if (value.empty())
+        unsetenv(name);
+    else
+        setenv(name, value.c_str(), 1);
+#endif
+}
+
+// Without --ini the records are read where the interpreter keeps them: the user's QVRUN.INI
+// beside its run log, then the Windows folder's; what the run records counts for later lines.
+TEST_F(WhatIf, RunOnceRecordIsReadWhereTheInterpreterKeepsIt) {
+    const std::string qvc =
+        Script("once", "LOAD C:\\MINE.EXE <R>\r\nLOAD C:\\OLD.EXE <R>\r\nLOAD C:\\NEW.EXE <R>\r\n"
+                       "LOAD C:\\NEW.EXE <R>\r\n");
+    fs::create_directories(dir / "Quorvel");
+    const std::string user = dir.string() + "\\Quorvel\\QVRUN.INI";
+    const std::string windows = dir.string() + "\\QVRUN.INI";
+    std::ofstream(user, std::ios::binary) << "[Run Once A Day]\r\nC:\\MINE.EXE=\"20261209\"\r\n";
+    std::ofstream(windows, std::ios::binary) << "[Run Once A Day]\r\nC:\\OLD.EXE=\"20261209\"\r\n";
+    const auto variable = [](const char* name) {
+        const char* value = std::getenv(name);
+        return std::string(value ? value : "");
+    };
+    const std::string local = variable("LOCALAPPDATA"), root = variable("SystemRoot");
+    SetEnvironment("LOCALAPPDATA", dir.string());
+    SetEnvironment("SystemRoot", dir.string());
+    EXPECT_EQ(Run({qvc, "--at", "2026-12-09 09:00"}), ExitOk);
+    SetEnvironment("LOCALAPPDATA", local);
+    SetEnvironment("SystemRoot", root);
+    std::remove(user.c_str());
+    std::remove(windows.c_str());
+    EXPECT_NE(LineOf(1).find("skipped: already run today"), std::string::npos) << out.str();
+    EXPECT_NE(LineOf(2).find("skipped: already run today"), std::string::npos) << out.str();
+    EXPECT_NE(LineOf(3).find("would start C:\\NEW.EXE"), std::string::npos) << out.str();
+    EXPECT_NE(LineOf(4).find("skipped: already run today"), std::string::npos) << out.str();
 }
 
 TEST_F(WhatIf, EndsWithTheErrorReportAsTheDialogShowsIt) {
