@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Screenshots of the editor as a user sees it, inside Wine's virtual desktop at 96 and 144 DPI:
-# Tip of the Day, the main window in list, icon and text views, each command dialog, and the
-# Compiler window. Writes
+# Tip of the Day, the main window in list, icon and text views, each command dialog, the import
+# wizard, both pages of the options dialog, and the Compiler window; and the Import Wizard help
+# page. Writes
 # build/screenshots/DPI-NAME.png. Needs the windows build and ImageMagick's import; without a
 # DISPLAY it runs itself inside scripts/with-xvfb.
 set -u
@@ -47,6 +48,16 @@ printf '%s\r\n' "WAIT 5" "LOAD C:\\windows\\notepad.exe {C:\\Logon\\Today.txt} [
     "MENU SHOW" "LOGOFF" "SHUTDOWN" >"$bin/Morning.qvs"
 
 wine_run() { timeout -k 5 60 "$QV_WINE" "$@" >/dev/null 2>&1 </dev/null; }
+# Entries for the import wizard: a shortcut in the Startup folder and two Run values.
+startup=$(timeout -k 5 60 "$QV_WINE" reg query \
+    'HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders' /v Startup \
+    </dev/null 2>/dev/null | tr -d '\r' | awk '/REG_SZ/ { sub(/^.*REG_SZ +/, ""); print }')
+startup_unix="$WINEPREFIX/drive_c/$(printf '%s' "${startup#[Cc]:\\}" | tr '\\' /)"
+mkdir -p "$startup_unix"
+echo "a shortcut" >"$startup_unix/Mail.lnk"
+run='HKLM\Software\Microsoft\Windows\CurrentVersion\Run'
+wine_run reg add "$run" /v Tray /d 'C:\Tools\tray.exe /quiet' /f
+wine_run reg add "$run" /v Backup /d 'C:\Program Files\Backup\agent.exe' /f
 drive() { timeout -k 5 60 "$QV_WINE" "$driver" "$@" </dev/null 2>/dev/null; }
 shot() {
     sleep 1
@@ -97,8 +108,28 @@ DIALOGS
     shot icons
     drive command $view TextView1
     shot text
+    # The import wizard with two entries marked (then Cancel), and both pages of the options.
+    wizard="class=TfrmMain"
+    drive command $view ImportWizard1 + wait-window "Quorvel Lite - Gathermoor" 10000 + \
+        select "$wizard" ListBox1 1 + key "$wizard" ListBox1 32 + sleep 300 + \
+        select "$wizard" ListBox1 4 + key "$wizard" ListBox1 32 + sleep 300
+    shot wizard
+    drive click "$wizard" cmdCancel + wait-unseen "Quorvel Lite - Gathermoor" 10000 + \
+        command $view Options1 + wait-window Options 10000
+    shot options-general
+    drive key Options PageControl1 39
+    shot options-netlyre
+    drive click Options OptionsCancel + wait-unseen Options 10000
     drive command $view ListView2 + command $view Save1 + wait-window Compiler 10000
     import -window root "$out/$dpi-compiler.png" && echo "$out/$dpi-compiler.png"
     drive wait-unseen Compiler 30000 + close $view
     drive wait-gone qvdev.exe 20000 || drive none qvdev.exe
 done
+
+# The page the Help buttons open, as headless Chromium renders it: under Wine it would go to the
+# host's browser.
+if command -v chromium >/dev/null; then
+    timeout -k 5 60 chromium --headless --no-sandbox --disable-gpu --window-size=900,700 \
+        --screenshot="$out/help.png" "file://$top/docs/help/Import_Wizard.html" \
+        >/dev/null 2>&1 && echo "$out/help.png"
+fi

@@ -3,6 +3,7 @@
 #include "editor/core/RunScriptModel.h"
 #include "editor/win32/ControlIds.h"
 #include "editor/win32/DialogSupport.h"
+#include "editor/win32/InstallCommands.h"
 #include "editor/win32/TCanorCantDo.h"
 #include "editor/win32/TMapDrv.h"
 #include "editor/win32/TSelWindow.h"
@@ -151,7 +152,12 @@ constexpr auto RowEditHandlers = [] {
     return table;
 }();
 
-constexpr WindowSeams Seams{};
+constexpr WindowSeams Seams{
+    .importWizard = ImportWizard1Click,
+    .restoreToOriginalLocation = RestoretoStartupGroup1Click,
+    .options = Options1Click,
+    .install = InstallStart,
+};
 
 } // namespace
 

@@ -58,6 +58,23 @@
     X(RunLogPath, 1601)                                                                            \
     X(RunLogText, 1602)                                                                            \
     X(RunLogClose, 1603)                                                                           \
+    /* TfrmMain, the import wizard */                                                              \
+    X(WizardImage, 1701)                                                                           \
+    X(WizardHeading, 1702)                                                                         \
+    X(cmdCancel, 1704)                                                                             \
+    X(cmdFinish, 1705)                                                                             \
+    /* TfrmOptions; its buttons prefixed (the driver's OK is a message box's), labels unnamed */   \
+    X(PageControl1, 1751)                                                                          \
+    X(AutoLoad, 1752)                                                                              \
+    X(SetFile, 1753)                                                                               \
+    X(ClearList, 1755)                                                                             \
+    X(chkWin98, 1756)                                                                              \
+    X(Auto, 1762)                                                                                  \
+    X(Load, 1763)                                                                                  \
+    X(UnloadINT, 1764)                                                                             \
+    X(OptionsCancel, 1765)                                                                         \
+    X(OptionsOK, 1766)                                                                             \
+    X(OptionsHelp, 1767)                                                                           \
     /* The command dialogs share one ID per form name; each is its own window class */             \
     X(Button1, 3001)                                                                               \
     X(Button2, 3002)                                                                               \
@@ -249,6 +266,8 @@ inline constexpr const char* ViewFrmClass = "TfrmView";
 inline constexpr const char* CompileFrmClass = "TfrmCompile";
 inline constexpr const char* TipFrmClass = "TfrmTip";
 inline constexpr const char* AboutFrmClass = "TfrmAbout";
+inline constexpr const char* ImportWizardFrmClass = "TfrmMain";
+inline constexpr const char* OptionsFrmClass = "TfrmOptions";
 inline constexpr const char* ProblemsFrmClass = "TfrmProblems";
 inline constexpr const char* WhatIfFrmClass = "TfrmWhatIf";
 inline constexpr const char* RunLogFrmClass = "TfrmRunLog";

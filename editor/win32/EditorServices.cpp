@@ -40,9 +40,20 @@ DWORD Attributes(const std::string& path) {
 
 } // namespace
 
-bool EditorServices::FileExists(const std::string& path) {
+bool IsExistingFile(const std::string& path) {
     const DWORD attributes = Attributes(path);
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+FileResult RemoveFile(const std::string& path) {
+    if (::DeleteFileA(path.c_str()) == FALSE) {
+        return {false, path + ": " + SystemErrorText(::GetLastError())};
+    }
+    return {true, {}};
+}
+
+bool EditorServices::FileExists(const std::string& path) {
+    return IsExistingFile(path);
 }
 
 bool EditorServices::PathExists(const std::string& path) {
@@ -62,10 +73,7 @@ FileResult EditorServices::ReplaceAtomically(const std::string& path, const std:
 }
 
 FileResult EditorServices::Remove(const std::string& path) {
-    if (::DeleteFileA(path.c_str()) == FALSE) {
-        return {false, path + ": " + SystemErrorText(::GetLastError())};
-    }
-    return {true, {}};
+    return RemoveFile(path);
 }
 
 std::string EditorServices::UserName() {

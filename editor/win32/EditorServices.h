@@ -19,6 +19,12 @@ std::string ProgramFolder();
 // The system's text for an error code, without its line end.
 std::string SystemErrorText(DWORD code);
 
+// True when `path` names an existing file (not a folder).
+bool IsExistingFile(const std::string& path);
+
+// Deletes a file; the error names it and carries the system's message.
+FileResult RemoveFile(const std::string& path);
+
 class EditorServices : public editor::DocumentFiles,
                        public editor::DocumentSystem,
                        public editor::ShortcutReader,

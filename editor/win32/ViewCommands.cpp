@@ -158,6 +158,8 @@ void TfrmView::OnCommand(int id, int code) {
         if (seams.options != nullptr) {
             CommandContext context = Context();
             seams.options(context);
+            // Its Clear button may have emptied the recent files.
+            UpdateRecentMenu();
             // The options dialog may have changed it; a failed read leaves it as it was.
             if (const std::optional<std::uint32_t> win98 = settings_.Key().ReadDword("Win98")) {
                 win98_ = *win98 != 0;

@@ -53,6 +53,41 @@ class RemoteBlock {
     std::size_t size_;
 };
 
+// The import wizard's list is a list box; the editor's lists are list views.
+bool IsListBox(HWND list) {
+    char name[64] = {};
+    GetClassNameA(list, name, sizeof name);
+    return lstrcmpiA(name, "ListBox") == 0;
+}
+
+// The system carries a list box's texts across processes itself (the wizard's list keeps
+// LBS_HASSTRINGS so that it does), in wide characters as Wine passes them between processes;
+// they come back in the ANSI code page the editor wrote them in.
+bool ReadListBoxRows(HWND list, std::string& rows) {
+    DWORD_PTR count = 0;
+    if (!SendBounded(list, LB_GETCOUNT, 0, 0, count))
+        return false;
+    rows.clear();
+    std::wstring cell(CellBytes, L'\0');
+    std::string text(CellBytes * 2, '\0');
+    for (DWORD_PTR row = 0; row < count; ++row) {
+        DWORD_PTR length = 0;
+        if (!SendMessageTimeoutW(list, LB_GETTEXTLEN, row, 0, SMTO_NORMAL, MessageTimeoutMs,
+                                 &length) ||
+            length >= CellBytes ||
+            !SendMessageTimeoutW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(cell.data()),
+                                 SMTO_NORMAL, MessageTimeoutMs, &length) ||
+            length >= CellBytes)
+            return false;
+        const int bytes =
+            WideCharToMultiByte(CP_ACP, 0, cell.data(), static_cast<int>(length), text.data(),
+                                static_cast<int>(text.size()), nullptr, nullptr);
+        rows.append(text.data(), bytes > 0 ? static_cast<std::size_t>(bytes) : 0);
+        rows += '\n';
+    }
+    return true;
+}
+
 } // namespace
 
 std::optional<int> EditorCommandId(const std::string& name) {
@@ -60,6 +95,11 @@ std::optional<int> EditorCommandId(const std::string& name) {
 }
 
 bool SelectListRow(HWND list, int row) {
+    if (IsListBox(list)) {
+        DWORD_PTR selected = 0;
+        return SendBounded(list, LB_SETCURSEL, static_cast<WPARAM>(row), 0, selected) &&
+               static_cast<int>(selected) == row;
+    }
     RemoteBlock block(list, sizeof(LVITEMA));
     if (!block)
         return false;
@@ -79,7 +119,9 @@ bool SelectListRow(HWND list, int row) {
 
 int ListRowCount(HWND list) {
     DWORD_PTR count = 0;
-    return SendBounded(list, LVM_GETITEMCOUNT, 0, 0, count) ? static_cast<int>(count) : -1;
+    return SendBounded(list, IsListBox(list) ? LB_GETCOUNT : LVM_GETITEMCOUNT, 0, 0, count)
+               ? static_cast<int>(count)
+               : -1;
 }
 
 int ListRowOverlay(HWND list, int row) {
@@ -90,6 +132,8 @@ int ListRowOverlay(HWND list, int row) {
 }
 
 bool ReadListRows(HWND list, std::string& rows) {
+    if (IsListBox(list))
+        return ReadListBoxRows(list, rows);
     DWORD_PTR count = 0;
     DWORD_PTR columns = 0;
     DWORD_PTR header = 0;

@@ -255,6 +255,18 @@ bool StepClick(const Args& args, Session& session) {
     return false;
 }
 
+// Ticks (1) or clears (0) a check box, as the user's click leaves it.
+bool StepCheck(const Args& args, Session& session) {
+    HWND box = RequireControl(args, session);
+    if (!box || !IsWindowEnabled(box) || !IsWindowVisible(box)) {
+        Report(args[1] + " cannot be ticked (missing, disabled or hidden)");
+        return false;
+    }
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(box, BM_SETCHECK, Number(args[2]) != 0 ? BST_CHECKED : BST_UNCHECKED,
+                               0, SMTO_NORMAL, 60000, &result) != 0;
+}
+
 bool StepClose(const Args& args, Session& session) {
     HWND top = RequireTop(args[0], session);
     return top && PostMessageA(top, WM_CLOSE, 0, 0);
@@ -559,6 +571,7 @@ const Step Steps[] = {
     {"wait-closed", 2, 2, StepWaitClosed},
     {"own-text", 1, 2, StepOwnText},
     {"click", 2, 2, StepClick},
+    {"check", 3, 3, StepCheck},
     {"close", 1, 1, StepClose},
     {"wait-exit", 1, 1, StepWaitExit},
     {"terminate", 0, 0, StepTerminate},
@@ -593,6 +606,7 @@ int Usage() {
         "  enabled WINDOW CONTROL | disabled WINDOW CONTROL\n"
         "  control-visible WINDOW CONTROL | control-hidden WINDOW CONTROL\n"
         "  click WINDOW CONTROL        press a button (fails when disabled or hidden)\n"
+        "  check WINDOW CONTROL 0|1    tick or clear a check box\n"
         "  wait-unseen WINDOW MS       wait until no window WINDOW is visible\n"
         "  hold-file PATH              keep PATH open, unshared, until the driver ends\n"
         "  rows WINDOW LIST [FILE]     a list view's rows, columns separated by TAB\n"
