@@ -6,8 +6,8 @@
 
 namespace qv::win32 {
 
-// The folder of the running program, with its closing backslash; empty when it cannot be read.
-inline std::string ProgramFolder() {
+// The full path of the running program; empty when it cannot be read.
+inline std::string ProgramPath() {
     std::string path(MAX_PATH, '\0');
     for (;;) {
         const DWORD length =
@@ -17,13 +17,18 @@ inline std::string ProgramFolder() {
         }
         if (length < path.size()) {
             path.resize(length);
-            break;
+            return path;
         }
         if (path.size() >= 32768) {
             return {};
         }
         path.resize(path.size() * 2);
     }
+}
+
+// The folder of the running program, with its closing backslash; empty when it cannot be read.
+inline std::string ProgramFolder() {
+    const std::string path = ProgramPath();
     const std::size_t slash = path.find_last_of("\\/");
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }

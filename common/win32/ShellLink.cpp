@@ -3,6 +3,7 @@
 #include "common/win32/Com.h"
 #include "common/win32/Owners.h"
 #include "common/win32/Registry.h"
+#include "common/win32/SystemError.h"
 
 #include <objidl.h>
 #include <shlobj.h>
@@ -42,17 +43,7 @@ LinkObject CreateLinkObject() {
 }
 
 std::string SystemMessage(HRESULT result) {
-    char* text = nullptr;
-    ::FormatMessageA(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, static_cast<DWORD>(result), 0, reinterpret_cast<char*>(&text), 0, nullptr);
-    std::string message = text != nullptr ? text : "";
-    if (text != nullptr) {
-        ::LocalFree(text);
-    }
-    while (!message.empty() && (message.back() == '\n' || message.back() == '\r')) {
-        message.pop_back();
-    }
+    std::string message = SystemText(static_cast<DWORD>(result));
     if (message.empty()) {
         char code[32];
         wsprintfA(code, "0x%08lX", static_cast<unsigned long>(result));

@@ -1,6 +1,8 @@
 #pragma once
 // The script document's ports on Windows: files, names and folders, the editor's settings key,
 // shortcuts and the clipboard.
+#include "common/win32/ProgramFolder.h"
+#include "common/win32/SystemError.h"
 #include "editor/core/DocumentPorts.h"
 
 #include <windows.h>
@@ -12,12 +14,6 @@ namespace qv::win32 {
 
 // HKEY_CURRENT_USER\Software\Trevanta\Quorvel Developer.
 inline constexpr const char* DeveloperKeyPath = "Software\\Trevanta\\Quorvel Developer";
-
-// The folder of the running program, with its trailing backslash.
-std::string ProgramFolder();
-
-// The system's text for an error code, without its line end.
-std::string SystemErrorText(DWORD code);
 
 // True when `path` names an existing file (not a folder).
 bool IsExistingFile(const std::string& path);

@@ -459,16 +459,7 @@ bool InstallFileSystem::StartPendingRemovals() {
 }
 
 std::string InstallSystemNames::ProgramPath() {
-    std::string path(MAX_PATH, '\0');
-    for (;;) {
-        const DWORD length =
-            ::GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
+    return win32::ProgramPath();
 }
 
 std::string InstallSystemNames::ProgramFolder() {
