@@ -57,14 +57,6 @@ bool MatchesAnything(std::string path) {
     return static_cast<bool>(search);
 }
 
-std::string CurrentFolder() {
-    const DWORD needed = ::GetCurrentDirectoryA(0, nullptr);
-    std::string folder(needed, '\0');
-    const DWORD length = ::GetCurrentDirectoryA(needed, folder.data());
-    folder.resize(length < needed ? length : 0);
-    return folder;
-}
-
 } // namespace
 
 std::string ReadFileVersionText(const std::string& path) {
@@ -106,13 +98,10 @@ Win32Files::Win32Files(std::function<HWND()> owner) : owner_(std::move(owner)) {
 }
 
 bool Win32Files::IsFolder(const std::string& path) {
-    // A folder is whatever can be made the current folder; the old one is put back at once.
-    const std::string previous = CurrentFolder();
-    if (path.empty() || !::SetCurrentDirectoryA(path.c_str())) {
-        return false;
-    }
-    ::SetCurrentDirectoryA(previous.c_str());
-    return true;
+    // Asked of the file system: the interpreter's own current folder is never changed.
+    const DWORD attributes =
+        path.empty() ? INVALID_FILE_ATTRIBUTES : ::GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 bool Win32Files::Exists(const std::string& path) {
